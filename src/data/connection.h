@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+
+// The program's single database connection. It owns the QSqlDatabase and does the
+// per-engine setup; every data object works through it.
+class Connection
+{
+public:
+    Connection();
+    ~Connection();
+    Connection(const Connection &) = delete;
+    Connection &operator=(const Connection &) = delete;
+
+    // Opens an SQLite database file that must already exist and hold the program's tables.
+    // Throws MirvoError with the reason when the file is no usable database.
+    void openSqliteFile(const QString &path);
+
+    // Creates and opens a new SQLite file (used by the database tool and tests).
+    void createSqliteFile(const QString &path);
+
+    bool isOpen() const;
+    QSqlDatabase database() const;
+    QString connectionName() const { return m_name; }
+
+    // Throws MirvoError naming the first table the database lacks.
+    void checkTables() const;
+
+private:
+    void openSqlite(const QString &path);
+
+    QString m_name;
+};

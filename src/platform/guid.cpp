@@ -1,0 +1,8 @@
+#include "guid.h"
+
+#include <QUuid>
+
+QString newGuid()
+{
+    return QUuid::createUuid().toString(QUuid::WithBraces).toUpper();
+}
