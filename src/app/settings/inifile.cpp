@@ -69,7 +69,9 @@ void IniFile::writeString(const QString &section, const QString &key, const QStr
     if (!file.open(QIODevice::WriteOnly))
         cannotWrite(m_path);
     const QByteArray content = document.content();
-    if (file.write(content) != content.size() || !file.commit())
+    // Flushed here because commit() does not notice a failed flush of its buffer and would rename a
+    // cut-off file into place.
+    if (file.write(content) != content.size() || !file.flush() || !file.commit())
         cannotWrite(m_path);
 }
 

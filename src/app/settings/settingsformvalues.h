@@ -15,7 +15,7 @@ struct SettingsFormValues
     int cellWidth = 0; // Diverse/CellBrede
     int zoomWidth = 0; // Diverse/Zoom
     bool multiUser = false; // Diverse/MultiUser
-    QString databaseFolder; // DB/Path, untrimmed; default the program folder with a trailing separator
+    QString databaseFolder; // DB/Path; default the program folder with a trailing separator
 };
 
 SettingsFormValues readSettingsFormValues(const IniFile &file, const QString &programFolder);
