@@ -1,0 +1,8 @@
+#include "tfrmarbejdstider.h"
+
+TfrmArbejdstider::TfrmArbejdstider(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmArbejdstider"));
+    setWindowTitle(QStringLiteral("Åbningstider"));
+}

@@ -1,0 +1,8 @@
+#include "tfrmindstillinger.h"
+
+TfrmIndstillinger::TfrmIndstillinger(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmIndstillinger"));
+    setWindowTitle(QStringLiteral("Indstillinger"));
+}

@@ -1,0 +1,8 @@
+#include "tfrmressourcer.h"
+
+TfrmRessourcer::TfrmRessourcer(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmRessourcer"));
+    setWindowTitle(QStringLiteral("Ressourcer"));
+}

@@ -1,0 +1,8 @@
+#include "tfrmudskriv.h"
+
+TfrmUdskriv::TfrmUdskriv(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmUdskriv"));
+    setWindowTitle(QStringLiteral("Mirvo"));
+}
