@@ -33,21 +33,24 @@ void AppointmentListModel::reopen(int minMek, int maxMek)
 
 QList<Appointment> AppointmentListModel::readPage() const
 {
-    // Keyset paging on (MEK, KEYFIELD): a page costs the same wherever it starts.
-    QString sql
-        = QStringLiteral("SELECT %1 FROM Schedules WHERE MEK >= ? AND MEK <= ?").arg(appointmentColumns());
-    if (m_hasLast)
-        sql += QStringLiteral(" AND (MEK > ? OR (MEK = ? AND KEYFIELD > ?))");
-    sql += QStringLiteral(" ORDER BY MEK, KEYFIELD LIMIT ?");
+    // Keyset paging on (MEK, KEYFIELD): each page starts in the index right after the last row
+    // read, so a page costs the same wherever it lies. Both engines accept the row comparison.
     QSqlQuery q(m_db);
     q.setForwardOnly(true);
-    q.prepare(sql);
-    q.addBindValue(m_minMek);
-    q.addBindValue(m_maxMek);
+    const QString columns = appointmentColumns();
     if (m_hasLast) {
-        q.addBindValue(m_lastMek);
+        q.prepare(QStringLiteral("SELECT %1 FROM Schedules WHERE MEK <= ? AND (MEK, KEYFIELD) > (?, ?) "
+                                 "ORDER BY MEK, KEYFIELD LIMIT ?")
+                      .arg(columns));
+        q.addBindValue(m_maxMek);
         q.addBindValue(m_lastMek);
         q.addBindValue(m_lastKey);
+    } else {
+        q.prepare(QStringLiteral(
+            "SELECT %1 FROM Schedules WHERE MEK >= ? AND MEK <= ? ORDER BY MEK, KEYFIELD LIMIT ?")
+                      .arg(columns));
+        q.addBindValue(m_minMek);
+        q.addBindValue(m_maxMek);
     }
     q.addBindValue(pageSize);
     execOrThrow(q);
