@@ -31,6 +31,8 @@ QStringList tableStatements(const QSqlDatabase &db)
         // The grid reads one resource range and one date range at a time.
         QStringLiteral("CREATE INDEX SchedulesMekStart ON Schedules (MEK, STARTTIME)"),
         QStringLiteral("CREATE INDEX SchedulesMekEnd ON Schedules (MEK, ENDTIME)"),
+        // The appointment list pages through one resource range in key order.
+        QStringLiteral("CREATE INDEX SchedulesMekKey ON Schedules (MEK, KEYFIELD)"),
         QStringLiteral("CREATE TABLE Res (id %1, MekKey INTEGER NOT NULL, Navn TEXT)").arg(autoId),
         QStringLiteral(
             "CREATE TABLE Settings (MandagFra TEXT, MandagTil TEXT, TirsdagFra TEXT, TirsdagTil TEXT, "
