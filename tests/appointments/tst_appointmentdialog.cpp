@@ -367,6 +367,10 @@ private slots:
         QTRY_VERIFY(dropDown->popup()->isVisible());
         QCOMPARE(dropDown->popup()->model()->rowCount(), 3);
         QCOMPARE(edit->text(), QStringLiteral("8"));
+        // While the list is down, keys reach the field through it and are filtered all the same.
+        QTest::keyClicks(dropDown->popup(), QStringLiteral("x:3 0"));
+        QCOMPARE(edit->text(), QStringLiteral("8:30"));
+        QVERIFY(dropDown->popup()->isVisible());
 
         QAbstractItemView *list = dropDown->popup();
         const QModelIndex second = list->model()->index(1, 0);
