@@ -102,9 +102,7 @@ QString ColumnLayout::groupHeading(int group, const ResourceMap &map, QChar date
 
 QString ColumnLayout::dateHeading(const QDate &date, QChar dateSeparator)
 {
-    return QStringLiteral("%1%4%2%4%3")
-        .arg(date.day(), 2, 10, QLatin1Char('0'))
-        .arg(date.month(), 2, 10, QLatin1Char('0'))
-        .arg(date.year(), 4, 10, QLatin1Char('0'))
-        .arg(dateSeparator);
+    const auto twoDigits = [](int n) { return QString::number(n).rightJustified(2, u'0'); };
+    return twoDigits(date.day()) + dateSeparator + twoDigits(date.month()) + dateSeparator
+        + QString::number(date.year()).rightJustified(4, u'0');
 }
