@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+// One appointment as the grid shows it. `colour` is 0x00BBGGRR: red in the low byte.
+struct AppointmentItem
+{
+    QString key;
+    QDateTime start;
+    QDateTime end;
+    QString caption;
+    QStringList text;
+    qint64 colour = 0;
+    int resource = 0;
+};
+
+// A block's start or end as the commands show it: hour without a leading zero, the regional
+// time separator, two-digit minutes ("8:05").
+QString blockTimeText(const QDateTime &time, QChar timeSeparator);
