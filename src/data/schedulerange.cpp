@@ -49,13 +49,32 @@ void bindRange(QSqlQuery &q, int firstMek, int count, const QDateTime &from, con
     q.addBindValue(lookBack);
 }
 
+// "yyyy-MM-dd HH:mm:ss" read by position: the grid reads hundreds of these per view, and
+// the general parser with its local-time validation costs more than the query itself.
+QDateTime wallClock(const QVariant &value)
+{
+    if (value.metaType().id() == QMetaType::QString) {
+        const QString text = value.toString();
+        if (text.size() == 19 && text.at(4) == u'-' && text.at(10) == u' ' && text.at(13) == u':') {
+            const auto number
+                = [&text](int from, int length) { return QStringView(text).mid(from, length).toInt(); };
+            const QDate date(number(0, 4), number(5, 2), number(8, 2));
+            const QTime time(number(11, 2), number(14, 2), number(17, 2));
+            if (date.isValid() && time.isValid())
+                return QDateTime(date, time, Qt::UTC);
+        }
+    }
+    const QDateTime parsed = fromSqlDateTime(value);
+    return QDateTime(parsed.date(), parsed.time(), Qt::UTC);
+}
+
 void appendRows(QSqlQuery &q, std::vector<ScheduleRow> &rows)
 {
     while (q.next()) {
         ScheduleRow row;
         row.key = q.value(0).toString();
-        row.start = fromSqlDateTime(q.value(1));
-        row.end = fromSqlDateTime(q.value(2));
+        row.start = wallClock(q.value(1));
+        row.end = wallClock(q.value(2));
         row.subject = q.value(3).toString();
         row.notes = q.value(4).toString();
         row.colour = q.value(5).isNull() ? 0 : q.value(5).toLongLong();

@@ -10,10 +10,16 @@ namespace {
 
 constexpr int minutesPerDay = 24 * 60;
 
-int minutesFrom(const QDateTime &midnight, const QDateTime &t)
+// Wall-clock minutes since a fixed day: placement compares times as the user wrote them,
+// without time zones (and without the cost of local-time conversions).
+qint64 wallMinutes(const QDate &date, int minuteOfDay)
 {
-    const qint64 m = midnight.secsTo(t) / 60;
-    return int(std::clamp<qint64>(m, 0, minutesPerDay));
+    return date.toJulianDay() * minutesPerDay + minuteOfDay;
+}
+
+qint64 wallMinutes(const QDateTime &t)
+{
+    return wallMinutes(t.date(), t.time().msecsSinceStartOfDay() / 60000);
 }
 
 bool overlaps(const LaneInterval &a, const LaneInterval &b)
@@ -82,9 +88,8 @@ std::vector<PlacedBlock> placeBlocks(const std::vector<AppointmentItem> &items, 
     const ResourceMap &map, const TimeLayout &time)
 {
     const ColumnLayout layout(view);
-    const QDateTime firstDay(view.day, QTime(0, 0));
-    const QDateTime firstVisible = firstDay.addSecs(qint64(time.firstMinute()) * 60);
-    const QDateTime afterLastDay = firstDay.addDays(view.numberOfDays);
+    const qint64 firstVisible = wallMinutes(view.day, time.firstMinute());
+    const qint64 afterLastDay = wallMinutes(view.day.addDays(view.numberOfDays), 0);
     const int visibleFrom = std::clamp(time.firstMinute(), 0, minutesPerDay);
     const int visibleTo = std::clamp(time.endMinute(), 0, minutesPerDay);
 
@@ -97,11 +102,13 @@ std::vector<PlacedBlock> placeBlocks(const std::vector<AppointmentItem> &items, 
             slot = map.isEmpty() ? item.resource : map.slotOfResource(item.resource);
         if (slot < 0)
             continue;
-        if (item.end < firstVisible || item.start >= afterLastDay)
+        const qint64 start = wallMinutes(item.start);
+        const qint64 end = wallMinutes(item.end);
+        if (end < firstVisible || start >= afterLastDay)
             continue;
-        const int firstOffset = std::max<qint64>(0, view.day.daysTo(item.start.date()));
+        const int firstOffset = int(std::max<qint64>(0, view.day.daysTo(item.start.date())));
 
-        if (item.start.secsTo(item.end) > 24 * 3600) {
+        if (end - start > minutesPerDay) {
             const int lastOffset
                 = int(std::min<qint64>(view.numberOfDays - 1, view.day.daysTo(item.end.date())));
             for (int d = firstOffset; d <= lastOffset; ++d) {
@@ -129,14 +136,14 @@ std::vector<PlacedBlock> placeBlocks(const std::vector<AppointmentItem> &items, 
         const int column = layout.column(firstOffset, slot);
         if (column < 0)
             continue;
-        const QDateTime midnight(view.day.addDays(firstOffset), QTime(0, 0));
+        const qint64 midnight = wallMinutes(view.day.addDays(firstOffset), 0);
         PlacedBlock block;
         block.item = index;
         block.column = column;
-        block.startMinute = std::clamp(minutesFrom(midnight, item.start), visibleFrom, visibleTo);
-        block.endMinute = std::clamp(minutesFrom(midnight, item.end), visibleFrom, visibleTo);
+        block.startMinute = int(std::clamp<qint64>(start - midnight, visibleFrom, visibleTo));
+        block.endMinute = int(std::clamp<qint64>(end - midnight, visibleFrom, visibleTo));
         // Nothing of it within the visible rows of its column (a row running past midnight).
-        if (block.endMinute <= block.startMinute && item.start < item.end)
+        if (block.endMinute <= block.startMinute && start < end)
             continue;
         blocks.push_back(block);
     }

@@ -108,11 +108,25 @@ void paintCells(QPainter &painter, const GridGeometry &g, const GridScene &scene
     painter.drawLines(lines);
 }
 
+BlockTextCache::Texts layOut(const AppointmentItem &item, const QFont &captionFont, const QFont &bodyFont)
+{
+    BlockTextCache::Texts texts;
+    texts.caption.setTextFormat(Qt::PlainText);
+    texts.caption.setText(item.caption);
+    texts.caption.prepare(QTransform(), captionFont);
+    for (const QString &line : item.text) {
+        QStaticText text(line);
+        text.setTextFormat(Qt::PlainText);
+        text.prepare(QTransform(), bodyFont);
+        texts.lines.push_back(text);
+    }
+    return texts;
+}
+
 void paintBlock(QPainter &painter, const QRectF &rect, const AppointmentItem &item, bool selected,
-    const QFont &captionFont, const QFont &bodyFont, qreal captionHeight)
+    const BlockTextCache::Texts &texts, const QFont &captionFont, const QFont &bodyFont, qreal captionHeight)
 {
     const QRectF r = rect.adjusted(0, 0, -1, -1);
-    const QColor textColour = selected ? QColor(Qt::red) : QColor(Qt::black);
     const qreal barBottom = std::min(r.bottom(), r.top() + captionHeight);
     const QRectF caption(r.left(), r.top(), r.width(), barBottom - r.top());
     const QRectF body(r.left(), barBottom, r.width(), r.bottom() - barBottom);
@@ -128,14 +142,38 @@ void paintBlock(QPainter &painter, const QRectF &rect, const AppointmentItem &it
     painter.drawRect(r);
     if (r.width() < 6)
         return;
-    painter.setPen(textColour);
-    painter.setFont(captionFont);
-    painter.drawText(caption.adjusted(2, 0, -2, 0), Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine,
-        item.caption);
-    if (body.height() > 4 && !item.text.isEmpty()) {
-        painter.setFont(bodyFont);
-        painter.drawText(body.adjusted(3, 1, -2, -1), Qt::AlignLeft | Qt::AlignTop, item.text.join(u'\n'));
+
+    // Clip only when some text would run over the block's edge: clipping every block costs.
+    const QRectF inner = r.adjusted(2, 0, -1, 0);
+    bool clip = texts.caption.size().width() > inner.width() || texts.caption.size().height() > r.height();
+    qreal y = body.top() + 1;
+    int lines = 0;
+    for (const QStaticText &line : texts.lines) {
+        if (y >= r.bottom())
+            break;
+        clip = clip || line.size().width() > inner.width() - 1 || y + line.size().height() > r.bottom();
+        y += line.size().height();
+        ++lines;
     }
+    if (clip) {
+        painter.save();
+        painter.setClipRect(inner, Qt::IntersectClip);
+    }
+    painter.setPen(selected ? QColor(Qt::red) : QColor(Qt::black));
+    painter.setFont(captionFont);
+    const qreal captionWidth = texts.caption.size().width();
+    const qreal captionX
+        = captionWidth < inner.width() ? inner.center().x() - captionWidth / 2 : inner.left();
+    painter.drawStaticText(
+        QPointF(captionX, caption.center().y() - texts.caption.size().height() / 2), texts.caption);
+    painter.setFont(bodyFont);
+    y = body.top() + 1;
+    for (int i = 0; i < lines; ++i) {
+        painter.drawStaticText(QPointF(inner.left() + 1, y), texts.lines[i]);
+        y += texts.lines[i].size().height();
+    }
+    if (clip)
+        painter.restore();
 }
 
 void paintBlocks(QPainter &painter, const GridGeometry &g, const GridScene &scene)
@@ -146,6 +184,8 @@ void paintBlocks(QPainter &painter, const GridGeometry &g, const GridScene &scen
     const QFont bodyFont = arial(8);
     const qreal captionHeight = QFontMetricsF(captionFont).height() + 2;
     const QRectF body = g.bodyArea();
+    BlockTextCache local;
+    BlockTextCache &cache = scene.texts ? *scene.texts : local;
     painter.save();
     painter.setClipRect(body);
     for (const PlacedBlock &block : *scene.blocks) {
@@ -154,8 +194,12 @@ void paintBlocks(QPainter &painter, const GridGeometry &g, const GridScene &scen
         const QRectF rect = g.blockRect(block, *scene.time);
         if (!rect.intersects(body))
             continue;
-        paintBlock(painter, rect, (*scene.items)[block.item], block.item == scene.selectedItem, captionFont,
-            bodyFont, captionHeight);
+        const AppointmentItem &item = (*scene.items)[block.item];
+        auto texts = cache.byItem.find(block.item);
+        if (texts == cache.byItem.end())
+            texts = cache.byItem.insert(block.item, layOut(item, captionFont, bodyFont));
+        paintBlock(painter, rect, item, block.item == scene.selectedItem, *texts, captionFont, bodyFont,
+            captionHeight);
     }
     painter.restore();
 }

@@ -6,7 +6,9 @@
 #include "timelayout.h"
 
 #include <QColor>
+#include <QHash>
 #include <QImage>
+#include <QStaticText>
 #include <QStringList>
 #include <vector>
 
@@ -29,6 +31,17 @@ QColor fromColourValue(qint64 value);
 const QImage &openCellTexture();
 } // namespace GridLook
 
+// Laid-out block texts, kept between paints of the same items (cleared when they change).
+struct BlockTextCache
+{
+    struct Texts
+    {
+        QStaticText caption;
+        std::vector<QStaticText> lines;
+    };
+    QHash<int, Texts> byItem;
+};
+
 // Everything the painter shows besides the geometry.
 struct GridScene
 {
@@ -44,6 +57,7 @@ struct GridScene
     int selectionEnd = 0; // the row after the last selected
     int selectedItem = -1; // index into items
     bool navigator = true;
+    BlockTextCache *texts = nullptr; // optional
 };
 
 // Paints the whole grid into the area of `geometry`, with the painter's origin at its top left.

@@ -155,12 +155,14 @@ qreal PlannerGrid::columnWidth(int p) const
 void PlannerGrid::setItems(std::vector<AppointmentItem> items)
 {
     m_items = std::move(items);
+    m_texts.byItem.clear();
     replace();
 }
 
 void PlannerGrid::clearItems()
 {
     m_items.clear();
+    m_texts.byItem.clear();
     m_selectedKey.clear();
     replace();
 }
@@ -289,6 +291,7 @@ GridScene PlannerGrid::scene() const
     s.selectionStart = m_selection.startRow();
     s.selectionEnd = m_selection.endRow();
     s.selectedItem = selectedIndex();
+    s.texts = &m_texts;
     return s;
 }
 

@@ -170,4 +170,5 @@ private:
     CellSelection m_selection;
     QString m_selectedKey;
     bool m_dragging = false;
+    mutable BlockTextCache m_texts;
 };
