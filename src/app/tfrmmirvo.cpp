@@ -9,6 +9,16 @@
 #include "app/settings/inifile.h"
 #include "app/settings/settingsfile.h"
 #include "app/texts/language.h"
+#include "appointments/appointmentdialog.h"
+#include "data/appointmentquery.h"
+#include "data/appointmentstore.h"
+#include "data/openinghoursrow.h"
+#include "data/resourcequery.h"
+#include "data/resourcestore.h"
+#include "schedule/dayschedulefeed.h"
+#include "schedule/monthcalendar.h"
+#include "schedule/plannergrid.h"
+#include "schedule/timelist.h"
 #include "appointments/tfrmaftaler.h"
 #include "bannerpanel.h"
 #include "databaselocation.h"
@@ -122,21 +132,21 @@ void TfrmMirvo::buildBody()
     gridArea->setObjectName(QStringLiteral("gridArea"));
     new QVBoxLayout(gridArea);
     gridArea->layout()->setContentsMargins(0, 0, 0, 0);
+    DBPlanner1 = new PlannerGrid(gridArea);
+    DBPlanner1->setRegionalSettings(m_environment.regional);
+    gridArea->layout()->addWidget(DBPlanner1);
+    dbDayScr = new DayScheduleFeed(DBPlanner1, this);
+    dbDayScr->setObjectName(QStringLiteral("dbDayScr"));
 
     AdvPanel2 = new RightPanel(this);
-    Calender1 = new QCalendarWidget(AdvPanel2);
+    Calender1 = new MonthCalendar(m_environment.regional.locale, true, AdvPanel2);
     Calender1->setObjectName(QStringLiteral("Calender1"));
-    Calender2 = new QCalendarWidget(AdvPanel2);
+    Calender2 = new MonthCalendar(m_environment.regional.locale, false, AdvPanel2);
     Calender2->setObjectName(QStringLiteral("Calender2"));
-    Calender3 = new QCalendarWidget(AdvPanel2);
+    Calender3 = new MonthCalendar(m_environment.regional.locale, false, AdvPanel2);
     Calender3->setObjectName(QStringLiteral("Calender3"));
-    for (QCalendarWidget *c : { Calender1, Calender2, Calender3 }) {
-        c->setFirstDayOfWeek(Qt::Monday);
-        c->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-        c->setLocale(m_environment.regional.locale);
-    }
-    Calender2->setNavigationBarVisible(false);
-    Calender3->setNavigationBarVisible(false);
+    Calender2->setSelectionShown(false);
+    Calender3->setSelectionShown(false);
 
     ResGroup = new QGroupBox(AdvPanel2);
     ResGroup->setObjectName(QStringLiteral("ResGroup"));
@@ -157,6 +167,60 @@ void TfrmMirvo::buildBody()
     AdvPanel2->setParts(Calender1, Calender2, Calender3, ResGroup);
 }
 
+void TfrmMirvo::connectCommands()
+{
+    // Every command reports a database error in the general error box and stops there.
+    const auto command = [this](auto &&handler) {
+        return [this, handler] { Messages::guarded([this, handler] { (this->*handler)(); }); };
+    };
+    // A radio item's click ticks it at once; the command decides the tick itself.
+    const auto viewCommand = [this, command](auto &&handler) {
+        return [this, run = command(handler)] {
+            m_menu.showTicks(m_ticks);
+            run();
+        };
+    };
+    connect(m_menu.VisMode[0], &QAction::triggered, this, viewCommand(&TfrmMirvo::VisMode1Click));
+    connect(m_menu.VisMode[1], &QAction::triggered, this, viewCommand(&TfrmMirvo::VisMode2Click));
+    connect(m_menu.VisMode[2], &QAction::triggered, this, viewCommand(&TfrmMirvo::VisMode3Click));
+    for (QAction *item : m_menu.Days)
+        connect(item, &QAction::triggered, this, [this, item] {
+            m_menu.showTicks(m_ticks);
+            Messages::guarded([this, item] { N1Dag1Click(item); });
+        });
+    for (QAction *item : m_menu.Resources)
+        connect(item, &QAction::triggered, this, [this, item] {
+            m_menu.showTicks(m_ticks);
+            Messages::guarded([this, item] { VisRes1Click(item); });
+        });
+    connect(m_menu.Aftaler1, &QAction::triggered, this, &TfrmMirvo::Aftaler1Click);
+
+    connect(bOpretRet, &QPushButton::clicked, this, &TfrmMirvo::bOpretRetClick);
+    connect(Button1, &QPushButton::clicked, this, &TfrmMirvo::Button1Click);
+    connect(bMultiUser, &QPushButton::clicked, this, command(&TfrmMirvo::bMultiUserClick));
+    connect(SpeedButton1, &QToolButton::clicked, this, &TfrmMirvo::SpeedButton1Click);
+    connect(SpeedButton2, &QToolButton::clicked, this, &TfrmMirvo::SpeedButton2Click);
+    connect(bMekTilbage, &QPushButton::clicked, this, command(&TfrmMirvo::bMekTilbageClick));
+    connect(bMekFrem, &QPushButton::clicked, this, command(&TfrmMirvo::bMekFremClick));
+    connect(DbMekLookUp, &QComboBox::activated, this,
+            [this](int row) { Messages::guarded([this, row] { setPickerValue(qMek->mekKeyAt(row)); }); });
+    connect(qMek, &QAbstractItemModel::modelReset, this, &TfrmMirvo::restorePicker);
+
+    connect(DBPlanner1, &PlannerGrid::plannerRightClick, this, &TfrmMirvo::bOpretRetClick);
+    connect(DBPlanner1, &PlannerGrid::itemRightClick, this, &TfrmMirvo::DBPlanner1ItemRightClick);
+    connect(DBPlanner1, &PlannerGrid::plannerNext, this, &TfrmMirvo::DBPlanner1PlannerNext);
+    connect(DBPlanner1, &PlannerGrid::plannerPrevious, this, &TfrmMirvo::DBPlanner1PlannerNext);
+    connect(dbDayScr, &DayScheduleFeed::itemsRead, this, &TfrmMirvo::ApplyTimeLayout);
+
+    for (MonthCalendar *calendar : { Calender1, Calender2, Calender3 }) {
+        connect(calendar, &MonthCalendar::dayPicked, this, [this, calendar](const QDate &date) {
+            CalenderDaySelect(calendar);
+            Messages::guarded([this, date] { Calender1DayChange(date); });
+        });
+    }
+    connect(Calender1, &MonthCalendar::monthBrowsed, this, &TfrmMirvo::Calender1MonthChange);
+}
+
 void TfrmMirvo::SelectLanguage()
 {
     const LanguageChoice choice
@@ -170,9 +234,12 @@ bool TfrmMirvo::FormCreate()
     SelectLanguage();
 
     const QDate today = m_environment.today();
-    Calender1->setSelectedDate(today);
-    Calender2->setSelectedDate(today.addMonths(1));
-    Calender3->setSelectedDate(today.addMonths(2));
+    for (MonthCalendar *c : { Calender1, Calender2, Calender3 })
+        c->setToday(today);
+    TimeList = buildTimeList();
+    Calender1->setDate(today);
+    Calender2->setDate(today.addMonths(1));
+    Calender3->setDate(today.addMonths(2));
 
     const IniFile settings(settingsFilePath(m_environment.programFolder));
     m_databasePath = locateDatabase(readDatabaseFolder(settings), m_environment.programFolder,
@@ -188,16 +255,38 @@ bool TfrmMirvo::FormCreate()
         Messages::show(QStringLiteral("Conection to database failed !"), e.message());
         return false;
     }
-    return true;
+    return Messages::guarded([&] {
+        const QSqlDatabase db = m_connection.database();
+        m_appointments = std::make_unique<AppointmentStore>(db);
+        m_resources = std::make_unique<ResourceStore>(db);
+        qAftaler = new AppointmentQuery(db, this);
+        qMek = new ResourceQuery(db, this);
+        connect(qAftaler, &AppointmentQuery::reopened, this, &TfrmMirvo::qAftalerReopened);
+        DbMekLookUp->setModel(qMek);
+        DbMekLookUp->setModelColumn(ResourceQuery::NameColumn);
+
+        dbDayScr->setDatabase(db);
+        dbDayScr->setResourceMap(ResourceMap());
+        DBPlanner1->setNumberOfDays(5);
+        qAftaler->reopen(0, 0);
+        qMek->reopen();
+        DBPlanner1->setDay(today);
+        setPickerValue(qMek->count() > 0 ? qMek->mekKeyAt(0) : 0);
+        connectCommands();
+    });
 }
 
 void TfrmMirvo::createWindows()
 {
     frmRessourcer = new TfrmRessourcer(this);
-    frmAftaler = new TfrmAftaler(this);
+    frmAftaler = new TfrmAftaler(m_connection.database(), m_environment.regional, this);
+    connect(frmAftaler, &TfrmAftaler::FormClose, this,
+            [this] { Messages::guarded([this] { qAftaler->reopen(qAftaler->minMek(), qAftaler->maxMek()); }); });
     frmArbejdstider = new TfrmArbejdstider(this);
     frmIndstillinger = new TfrmIndstillinger(this);
     frmUdskriv = new TfrmUdskriv(this);
+    frmAftaleTekst = new TfrmAftaleTekst(m_environment.regional, this);
+    frmAftaleTekst->setResourceModel(qMek);
     frmAbout = new TfrmAbout(this);
     connect(m_menu.About1, &QAction::triggered, frmAbout, &QDialog::exec);
 }
@@ -220,9 +309,20 @@ void TfrmMirvo::FormShow()
     const DisplayPreferences preferences = readDisplayPreferences(settings);
     UseOpeningHours = preferences.useOpeningHours;
     TimeUnit = preferences.timeUnit;
+    TimeLayout rows = DBPlanner1->timeLayout();
+    rows.displayStart = preferences.provisionalStartRow;
+    rows.displayEnd = preferences.provisionalStopRow;
+    DBPlanner1->setTimeLayout(rows);
+    DBPlanner1->setDisplayScale(preferences.cellHeight);
     StartSlot = preferences.startSlot;
     StopSlot = preferences.stopSlot;
+    DBPlanner1->setPositionWidth(preferences.autoWidth ? 0 : preferences.cellWidth);
+    DBPlanner1->setPositionZoomWidth(preferences.autoWidth ? 0 : preferences.zoomWidth);
     SpeedButton1->setVisible(!preferences.autoWidth);
     SpeedButton2->setVisible(!preferences.autoWidth);
     bMultiUser->setVisible(preferences.multiUser);
+
+    LoadOpeningHours();
+    ApplyTimeLayout();
+    rereadGrid();
 }

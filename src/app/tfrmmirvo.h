@@ -5,13 +5,22 @@
 #include "mainmenu.h"
 #include "menuticks.h"
 #include "platform/environment.h"
+#include "schedule/openinghours.h"
 
 #include <QMainWindow>
 #include <QStringList>
 #include <memory>
 #include <optional>
 
+class AppointmentQuery;
+class AppointmentStore;
 class BannerPanel;
+class DayScheduleFeed;
+class PlannerGrid;
+class ResourceQuery;
+class ResourceStore;
+class TfrmAftaleTekst;
+class MonthCalendar;
 class QCalendarWidget;
 class QComboBox;
 class QGroupBox;
@@ -51,6 +60,50 @@ public:
     QStringList TimeList;
 
     QString LookupText(int number) const { return m_texts.LookupText(number); }
+
+    // Routines of the view shared with the other windows.
+    int ShownResourceCount() const;
+    void SetResourceControls(bool enable);
+    void ResetResourceWindow(int n);
+    struct ResourceBounds
+    {
+        int LowMek, HighMek, MinMek, MaxMek;
+    };
+    ResourceBounds ReadResourceBounds() const;
+    void SetResourceCount(const QString &itemName);
+    void RebuildResourceMap();
+    void CheckDefaultResource();
+    void LoadOpeningHours();
+    void ApplyTimeLayout();
+    void rereadGrid();
+
+    // Menu commands and buttons.
+    void VisMode1Click();
+    void VisMode2Click();
+    void VisMode3Click();
+    void N1Dag1Click(QAction *item);
+    void VisRes1Click(QAction *item);
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void bMultiUserClick();
+    void bOpretRetClick();
+    void Button1Click();
+    void DBPlanner1ItemRightClick(const QString &key);
+    void Aftaler1Click();
+    void Calender1DayChange(const QDate &date);
+    void Calender1MonthChange(int year, int month);
+    void CalenderDaySelect(MonthCalendar *calendar);
+    void DBPlanner1PlannerNext();
+    void bMekTilbageClick();
+    void bMekFremClick();
+    void DbMekLookUpChange();
+
+    const MenuTicks &menuTicks() const { return m_ticks; }
+    PlannerGrid *grid() const { return DBPlanner1; }
+    DayScheduleFeed *feed() const { return dbDayScr; }
+    AppointmentQuery *appointmentQuery() const { return qAftaler; }
+    ResourceQuery *resourceQuery() const { return qMek; }
+    const OpeningHours &openingHours() const { return m_openingHours; }
     const Environment &environment() const { return m_environment; }
     Connection &connection() { return m_connection; }
     QString databasePath() const { return m_databasePath; }
@@ -64,6 +117,11 @@ private:
     void SelectLanguage();
     void FormShow();
     void AdvPanel3Resize(int width);
+    void connectCommands();
+    void setTicks(const MenuTicks &ticks);
+    void qAftalerReopened();
+    void setPickerValue(int mekKey);
+    void restorePicker();
 
     Environment m_environment;
     Connection m_connection;
@@ -74,6 +132,14 @@ private:
 
     MainMenu m_menu;
     MenuTicks m_ticks;
+    OpeningHours m_openingHours;
+    int m_pickerMekKey = 0;
+    QString m_pickerText; // the name the picker showed when it last reported a change
+
+    AppointmentQuery *qAftaler = nullptr;
+    ResourceQuery *qMek = nullptr;
+    std::unique_ptr<AppointmentStore> m_appointments;
+    std::unique_ptr<ResourceStore> m_resources;
 
     BannerPanel *AdvPanel3 = nullptr;
     QPushButton *bOpretRet = nullptr;
@@ -82,10 +148,12 @@ private:
     QToolButton *SpeedButton1 = nullptr;
     QToolButton *SpeedButton2 = nullptr;
     QWidget *gridArea = nullptr;
+    PlannerGrid *DBPlanner1 = nullptr;
+    DayScheduleFeed *dbDayScr = nullptr;
     RightPanel *AdvPanel2 = nullptr;
-    QCalendarWidget *Calender1 = nullptr;
-    QCalendarWidget *Calender2 = nullptr;
-    QCalendarWidget *Calender3 = nullptr;
+    MonthCalendar *Calender1 = nullptr;
+    MonthCalendar *Calender2 = nullptr;
+    MonthCalendar *Calender3 = nullptr;
     QGroupBox *ResGroup = nullptr;
     QComboBox *DbMekLookUp = nullptr;
     QPushButton *bMekTilbage = nullptr;
@@ -96,5 +164,6 @@ private:
     TfrmArbejdstider *frmArbejdstider = nullptr;
     TfrmIndstillinger *frmIndstillinger = nullptr;
     TfrmUdskriv *frmUdskriv = nullptr;
+    TfrmAftaleTekst *frmAftaleTekst = nullptr;
     TfrmAbout *frmAbout = nullptr;
 };

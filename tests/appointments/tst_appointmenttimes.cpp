@@ -209,4 +209,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestTimeRules)
-#include "tst_timerules.moc"
+#include "tst_appointmenttimes.moc"

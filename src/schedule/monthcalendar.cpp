@@ -1,0 +1,145 @@
+#include "monthcalendar.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QTextCharFormat>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <qdrawutil.h>
+
+namespace {
+
+const QColor teal(0, 128, 128);
+
+QToolButton *browseButton(QWidget *parent, const QString &name, const QString &text, const QString &hint)
+{
+    auto *button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setText(text);
+    button->setToolTip(hint);
+    button->setAutoRaise(true);
+    button->setFixedSize(18, 18);
+    return button;
+}
+
+} // namespace
+
+MonthCalendar::MonthCalendar(const QLocale &locale, bool browseButtons, QWidget *parent)
+    : QCalendarWidget(parent)
+{
+    setLocale(locale);
+    setFirstDayOfWeek(Qt::Monday);
+    setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
+    setGridVisible(false);
+    setNavigationBarVisible(false);
+    setDateEditEnabled(false);
+
+    QTextCharFormat weekend;
+    weekend.setForeground(Qt::red);
+    setWeekdayTextFormat(Qt::Saturday, weekend);
+    setWeekdayTextFormat(Qt::Sunday, weekend);
+
+    // Our own title row: the month and year, with browse buttons on the first calendar only.
+    auto *bar = new QWidget(this);
+    bar->setObjectName(QStringLiteral("monthBar"));
+    auto *row = new QHBoxLayout(bar);
+    row->setContentsMargins(1, 1, 1, 0);
+    row->setSpacing(0);
+    auto *title = new QLabel(bar);
+    title->setObjectName(QStringLiteral("monthTitle"));
+    title->setAlignment(Qt::AlignCenter);
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+    const auto showTitle = [this, title, locale](int year, int month) {
+        title->setText(locale.standaloneMonthName(month, QLocale::ShortFormat) + QLatin1Char(' ')
+                       + QString::number(year));
+    };
+    connect(this, &QCalendarWidget::currentPageChanged, title, showTitle);
+    showTitle(yearShown(), monthShown());
+    if (browseButtons) {
+        QToolButton *yearBack = browseButton(bar, QStringLiteral("yearBack"), QStringLiteral("«"), QStringLiteral("År tilbage"));
+        QToolButton *monthBack = browseButton(bar, QStringLiteral("monthBack"), QStringLiteral("‹"),
+                                              QStringLiteral("Månede tilbage"));
+        QToolButton *monthForward = browseButton(bar, QStringLiteral("monthForward"), QStringLiteral("›"),
+                                                 QStringLiteral("Månede frem"));
+        QToolButton *yearForward = browseButton(bar, QStringLiteral("yearForward"), QStringLiteral("»"),
+                                                QStringLiteral("År frem"));
+        connect(yearBack, &QToolButton::clicked, this, [this] { browse(-12); });
+        connect(monthBack, &QToolButton::clicked, this, [this] { browse(-1); });
+        connect(monthForward, &QToolButton::clicked, this, [this] { browse(1); });
+        connect(yearForward, &QToolButton::clicked, this, [this] { browse(12); });
+        row->addWidget(yearBack);
+        row->addWidget(monthBack);
+        row->addWidget(title, 1);
+        row->addWidget(monthForward);
+        row->addWidget(yearForward);
+    } else {
+        row->addWidget(title, 1);
+    }
+    if (auto *column = qobject_cast<QVBoxLayout *>(layout()))
+        column->insertWidget(0, bar);
+
+    connect(this, &QCalendarWidget::clicked, this, &MonthCalendar::dayPicked);
+}
+
+void MonthCalendar::setDate(const QDate &date)
+{
+    const QSignalBlocker quiet(this);
+    setSelectedDate(date);
+    setCurrentPage(date.year(), date.month());
+    // The title follows the page even while signals are blocked.
+    if (auto *title = findChild<QLabel *>(QStringLiteral("monthTitle")))
+        title->setText(locale().standaloneMonthName(date.month(), QLocale::ShortFormat) + QLatin1Char(' ')
+                       + QString::number(date.year()));
+}
+
+void MonthCalendar::setSelectionShown(bool shown)
+{
+    m_selectionShown = shown;
+    updateCells();
+}
+
+void MonthCalendar::setToday(const QDate &today)
+{
+    m_today = today;
+    updateCells();
+}
+
+void MonthCalendar::browse(int months)
+{
+    const QDate page = QDate(yearShown(), monthShown(), 1).addMonths(months);
+    setCurrentPage(page.year(), page.month());
+    emit monthBrowsed(page.year(), page.month());
+}
+
+void MonthCalendar::paintCell(QPainter *painter, const QRect &rect, QDate date) const
+{
+    if (date.year() != yearShown() || date.month() != monthShown())
+        return; // only the shown month's days
+    painter->save();
+    const bool selected = m_selectionShown && date == selectedDate();
+    if (selected)
+        painter->fillRect(rect.adjusted(1, 1, -1, -1), teal);
+    if (date == m_today)
+        qDrawShadePanel(painter, rect.adjusted(1, 1, -1, -1), palette(), true, 1);
+    const bool weekend = date.dayOfWeek() >= 6;
+    painter->setPen(selected ? Qt::white : weekend ? Qt::red : Qt::black);
+    painter->drawText(rect, Qt::AlignCenter, QString::number(date.day()));
+    painter->restore();
+}
+
+void MonthCalendar::paintEvent(QPaintEvent *event)
+{
+    {
+        QPainter painter(this);
+        QLinearGradient shade(0, 0, 0, height());
+        shade.setColorAt(0, Qt::white);
+        shade.setColorAt(1, palette().color(QPalette::Button));
+        painter.fillRect(rect(), shade);
+    }
+    QCalendarWidget::paintEvent(event);
+}
