@@ -1,9 +1,9 @@
 #include "tfrmarbejdstider.h"
 
-#include "admin/halfhourtimes.h"
 #include "admin/openinghourstarget.h"
 #include "app/settings/settingsfile.h"
 #include "platform/messages.h"
+#include "schedule/timelist.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -75,10 +75,6 @@ TfrmArbejdstider::TfrmArbejdstider(
     buildControls();
 }
 
-TfrmArbejdstider::TfrmArbejdstider(QWidget *parent)
-    : TfrmArbejdstider(QSqlDatabase(), QString(), nullptr, parent)
-{ }
-
 void TfrmArbejdstider::buildControls()
 {
     auto *group = new QGroupBox(QStringLiteral("Åbnings tider"), this);
@@ -125,7 +121,7 @@ void TfrmArbejdstider::showEvent(QShowEvent *event)
 
 void TfrmArbejdstider::FormShow()
 {
-    const QStringList times = halfHourTimes();
+    const QStringList times = buildTimeList();
     for (QComboBox *field : std::as_const(m_fields)) {
         field->clear();
         field->addItems(times);

@@ -22,8 +22,6 @@ class TfrmArbejdstider : public QDialog
 public:
     TfrmArbejdstider(
         QSqlDatabase db, const QString &programFolder, OpeningHoursTarget *target, QWidget *parent = nullptr);
-    // Until the main window hands over its connection, folder and itself.
-    explicit TfrmArbejdstider(QWidget *parent = nullptr);
 
     // The fourteen field texts as typed, Monday's opening time first.
     QStringList fieldTexts() const;

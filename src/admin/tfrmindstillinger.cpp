@@ -1,11 +1,11 @@
 #include "tfrmindstillinger.h"
 
 #include "admin/displaysettingstarget.h"
-#include "admin/halfhourtimes.h"
 #include "admin/storesettingsform.h"
 #include "admin/updownfield.h"
 #include "app/settings/settingsfile.h"
 #include "platform/messages.h"
+#include "schedule/timelist.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -20,21 +20,6 @@
 #include <QShowEvent>
 
 namespace {
-
-// Stands in for the main window until it is handed over.
-class NoDisplay : public DisplaySettingsTarget
-{
-public:
-    void setTimeUnit(int) override { }
-    void setDisplayScale(int) override { }
-    void setStartSlot(int) override { }
-    void setStopSlot(int) override { }
-    void setZoomButtonsVisible(bool) override { }
-    void setColumnWidths(int, int) override { }
-    void setRefreshButtonVisible(bool) override { }
-    void ApplyTimeLayout() override { }
-    void rereadGrid() override { }
-};
 
 QLabel *label(QWidget *parent, const QString &name, const QString &caption, const QRect &place)
 {
@@ -89,10 +74,6 @@ TfrmIndstillinger::TfrmIndstillinger(
     setFixedSize(442, 255);
     buildControls();
 }
-
-TfrmIndstillinger::TfrmIndstillinger(QWidget *parent)
-    : TfrmIndstillinger(QString(), nullptr, parent)
-{ }
 
 void TfrmIndstillinger::buildControls()
 {
@@ -178,7 +159,7 @@ void TfrmIndstillinger::showState(const SettingsFormState &state)
 
     // A fresh list each time; filling an empty list selects its first entry, so the position
     // is set afterwards, -1 leaving the list without a selection.
-    const QStringList times = halfHourTimes();
+    const QStringList times = buildTimeList();
     for (QComboBox *list : { CbCalenderStart, CbCalenderStop }) {
         list->clear();
         list->addItems(times);
@@ -220,8 +201,7 @@ void TfrmIndstillinger::CbAutoBredeClick()
 void TfrmIndstillinger::FormClose()
 {
     IniFile file(settingsFilePath(m_programFolder));
-    NoDisplay noDisplay;
-    storeSettingsForm(formState(), m_folderAtShowing, file, m_target ? *m_target : noDisplay);
+    storeSettingsForm(formState(), m_folderAtShowing, file, *m_target);
 }
 
 void TfrmIndstillinger::done(int result)

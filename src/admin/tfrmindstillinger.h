@@ -21,9 +21,6 @@ class TfrmIndstillinger : public QDialog
 
 public:
     TfrmIndstillinger(const QString &programFolder, DisplaySettingsTarget *target, QWidget *parent = nullptr);
-    // Until the main window hands over its folder and itself; such a window only writes the
-    // file of the current folder.
-    explicit TfrmIndstillinger(QWidget *parent = nullptr);
 
     // What the controls hold now.
     SettingsFormState formState() const;

@@ -10,21 +10,21 @@
 #include "app/settings/settingsfile.h"
 #include "app/texts/language.h"
 #include "appointments/appointmentdialog.h"
+#include "appointments/tfrmaftaler.h"
+#include "bannerpanel.h"
 #include "data/appointmentquery.h"
 #include "data/appointmentstore.h"
 #include "data/openinghoursrow.h"
 #include "data/resourcequery.h"
 #include "data/resourcestore.h"
-#include "schedule/dayschedulefeed.h"
-#include "schedule/monthcalendar.h"
-#include "schedule/plannergrid.h"
-#include "schedule/timelist.h"
-#include "appointments/tfrmaftaler.h"
-#include "bannerpanel.h"
 #include "databaselocation.h"
 #include "platform/errors.h"
 #include "platform/messages.h"
 #include "rightpanel.h"
+#include "schedule/dayschedulefeed.h"
+#include "schedule/monthcalendar.h"
+#include "schedule/plannergrid.h"
+#include "schedule/timelist.h"
 
 #include <QApplication>
 #include <QCalendarWidget>
@@ -203,7 +203,7 @@ void TfrmMirvo::connectCommands()
     connect(bMekTilbage, &QPushButton::clicked, this, command(&TfrmMirvo::bMekTilbageClick));
     connect(bMekFrem, &QPushButton::clicked, this, command(&TfrmMirvo::bMekFremClick));
     connect(DbMekLookUp, &QComboBox::activated, this,
-            [this](int row) { Messages::guarded([this, row] { setPickerValue(qMek->mekKeyAt(row)); }); });
+        [this](int row) { Messages::guarded([this, row] { setPickerValue(qMek->mekKeyAt(row)); }); });
     connect(qMek, &QAbstractItemModel::modelReset, this, &TfrmMirvo::restorePicker);
 
     connect(DBPlanner1, &PlannerGrid::plannerRightClick, this, &TfrmMirvo::bOpretRetClick);
@@ -281,14 +281,16 @@ void TfrmMirvo::createWindows()
     frmRessourcer = new TfrmRessourcer(this);
     frmAftaler = new TfrmAftaler(m_connection.database(), m_environment.regional, this);
     connect(frmAftaler, &TfrmAftaler::FormClose, this,
-            [this] { Messages::guarded([this] { qAftaler->reopen(qAftaler->minMek(), qAftaler->maxMek()); }); });
-    frmArbejdstider = new TfrmArbejdstider(this);
-    frmIndstillinger = new TfrmIndstillinger(this);
+        [this] { Messages::guarded([this] { qAftaler->reopen(qAftaler->minMek(), qAftaler->maxMek()); }); });
+    frmArbejdstider = new TfrmArbejdstider(m_connection.database(), m_environment.programFolder, this, this);
+    frmIndstillinger = new TfrmIndstillinger(m_environment.programFolder, this, this);
     frmUdskriv = new TfrmUdskriv(this);
     frmAftaleTekst = new TfrmAftaleTekst(m_environment.regional, this);
     frmAftaleTekst->setResourceModel(qMek);
     frmAbout = new TfrmAbout(this);
     connect(m_menu.About1, &QAction::triggered, frmAbout, &QDialog::exec);
+    connect(m_menu.Arbejdstider1, &QAction::triggered, this, &TfrmMirvo::Arbejdstider1Click);
+    connect(m_menu.Indstillinger1, &QAction::triggered, frmIndstillinger, &QDialog::exec);
 }
 
 void TfrmMirvo::showEvent(QShowEvent *event)
@@ -316,11 +318,12 @@ void TfrmMirvo::FormShow()
     DBPlanner1->setDisplayScale(preferences.cellHeight);
     StartSlot = preferences.startSlot;
     StopSlot = preferences.stopSlot;
-    DBPlanner1->setPositionWidth(preferences.autoWidth ? 0 : preferences.cellWidth);
-    DBPlanner1->setPositionZoomWidth(preferences.autoWidth ? 0 : preferences.zoomWidth);
-    SpeedButton1->setVisible(!preferences.autoWidth);
-    SpeedButton2->setVisible(!preferences.autoWidth);
-    bMultiUser->setVisible(preferences.multiUser);
+    if (preferences.autoWidth)
+        setColumnWidths(0, 0);
+    else
+        setColumnWidths(preferences.cellWidth, preferences.zoomWidth);
+    setZoomButtonsVisible(!preferences.autoWidth);
+    setRefreshButtonVisible(preferences.multiUser);
 
     LoadOpeningHours();
     ApplyTimeLayout();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "admin/displaysettingstarget.h"
+#include "admin/openinghourstarget.h"
 #include "data/connection.h"
 #include "data/texttable.h"
 #include "mainmenu.h"
@@ -36,7 +38,7 @@ class TfrmUdskriv;
 
 // The main window: it owns the connection and the data objects, the grid, the calendars and
 // the resource picker; every other window works through it.
-class TfrmMirvo : public QMainWindow
+class TfrmMirvo : public QMainWindow, public DisplaySettingsTarget, public OpeningHoursTarget
 {
     Q_OBJECT
 
@@ -73,9 +75,19 @@ public:
     void SetResourceCount(const QString &itemName);
     void RebuildResourceMap();
     void CheckDefaultResource();
-    void LoadOpeningHours();
-    void ApplyTimeLayout();
-    void rereadGrid();
+    void LoadOpeningHours() override;
+    void ApplyTimeLayout() override;
+    void rereadGrid() override;
+
+    // What the settings and opening-hours windows change as they close.
+    void setTimeUnit(int minutes) override { TimeUnit = minutes; }
+    void setDisplayScale(int pixels) override;
+    void setStartSlot(int slot) override { StartSlot = slot; }
+    void setStopSlot(int slot) override { StopSlot = slot; }
+    void setZoomButtonsVisible(bool visible) override;
+    void setColumnWidths(int positionWidth, int positionZoomWidth) override;
+    void setRefreshButtonVisible(bool visible) override;
+    void setUseOpeningHours(bool on) override { UseOpeningHours = on; }
 
     // Menu commands and buttons.
     void VisMode1Click();
@@ -90,6 +102,7 @@ public:
     void Button1Click();
     void DBPlanner1ItemRightClick(const QString &key);
     void Aftaler1Click();
+    void Arbejdstider1Click();
     void Calender1DayChange(const QDate &date);
     void Calender1MonthChange(int year, int month);
     void CalenderDaySelect(MonthCalendar *calendar);

@@ -1,5 +1,6 @@
 // The main window's "&Vis" menu, zoom, the resource window and map, and the time layout.
 
+#include "admin/tfrmarbejdstider.h"
 #include "data/appointmentquery.h"
 #include "data/openinghoursrow.h"
 #include "data/resourcequery.h"
@@ -13,6 +14,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QToolButton>
 
 void TfrmMirvo::setTicks(const MenuTicks &ticks)
 {
@@ -131,13 +133,13 @@ void TfrmMirvo::SetResourceCount(const QString &itemName)
 
 void TfrmMirvo::RebuildResourceMap()
 {
-    const ResourceMap map = buildResourceMap(qAftaler->minMek(), qAftaler->maxMek(),
-                                             [this](int number) -> std::optional<QString> {
-                                                 const int row = qMek->rowOfMekKey(number);
-                                                 if (row < 0)
-                                                     return std::nullopt;
-                                                 return qMek->nameAt(row);
-                                             });
+    const ResourceMap map = buildResourceMap(
+        qAftaler->minMek(), qAftaler->maxMek(), [this](int number) -> std::optional<QString> {
+            const int row = qMek->rowOfMekKey(number);
+            if (row < 0)
+                return std::nullopt;
+            return qMek->nameAt(row);
+        });
     dbDayScr->setResourceMap(map);
     rereadGrid();
 }
@@ -184,4 +186,32 @@ void TfrmMirvo::LoadOpeningHours()
 void TfrmMirvo::ApplyTimeLayout()
 {
     DBPlanner1->ApplyTimeLayout(TimeSettings { TimeUnit, StartSlot, StopSlot }, m_openingHours);
+}
+
+void TfrmMirvo::setDisplayScale(int pixels)
+{
+    DBPlanner1->setDisplayScale(pixels);
+}
+
+void TfrmMirvo::setZoomButtonsVisible(bool visible)
+{
+    SpeedButton1->setVisible(visible);
+    SpeedButton2->setVisible(visible);
+}
+
+void TfrmMirvo::setColumnWidths(int positionWidth, int positionZoomWidth)
+{
+    DBPlanner1->setPositionWidth(positionWidth);
+    DBPlanner1->setPositionZoomWidth(positionZoomWidth);
+}
+
+void TfrmMirvo::setRefreshButtonVisible(bool visible)
+{
+    bMultiUser->setVisible(visible);
+}
+
+void TfrmMirvo::Arbejdstider1Click()
+{
+    frmArbejdstider->exec();
+    Messages::guarded([this] { ApplyTimeLayout(); });
 }

@@ -1,10 +1,10 @@
-#include "admin/halfhourtimes.h"
 #include "admin/tfrmarbejdstider.h"
 #include "app/settings/inifile.h"
 #include "app/settings/settingsfile.h"
 #include "data/connection.h"
 #include "data/openinghoursrow.h"
 #include "recordingtarget.h"
+#include "schedule/timelist.h"
 #include "testsupport/messagerecorder.h"
 #include "testsupport/testdatabase.h"
 
@@ -133,7 +133,7 @@ private slots:
                 QStringList items;
                 for (int i = 0; i < list->count(); ++i)
                     items.append(list->itemText(i));
-                QCOMPARE(items, halfHourTimes());
+                QCOMPARE(items, buildTimeList());
             }
             QCOMPARE(f.window.fieldTexts(), f.stored());
             f.close(false);

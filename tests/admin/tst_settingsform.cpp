@@ -1,4 +1,3 @@
-#include "admin/halfhourtimes.h"
 #include "admin/settingsformstate.h"
 #include "admin/storesettingsform.h"
 #include "app/settings/inifile.h"
@@ -59,26 +58,6 @@ class TestSettingsForm : public QObject
     Q_OBJECT
 
 private slots:
-    void halfHourTimes_data()
-    {
-        QTest::addColumn<int>("slot");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("first, midnight") << 0 << "00:00";
-        QTest::newRow("first half hour") << 1 << "00:30";
-        QTest::newRow("single-digit hour has a leading zero") << 19 << "09:30";
-        QTest::newRow("16 is 08:00") << 16 << "08:00";
-        QTest::newRow("two-digit hour") << 20 << "10:00";
-        QTest::newRow("last") << 47 << "23:30";
-    }
-    void halfHourTimes()
-    {
-        QFETCH(int, slot);
-        QFETCH(QString, text);
-        const QStringList times = ::halfHourTimes();
-        QCOMPARE(times.size(), 48);
-        QCOMPARE(times.at(slot), text);
-    }
-
     void timeUnitChoice_data()
     {
         QTest::addColumn<int>("displayUnit");
