@@ -8,6 +8,7 @@
 #include "app/settings/folders.h"
 #include "app/settings/inifile.h"
 #include "app/settings/settingsfile.h"
+#include "app/texts/interfacetexts.h"
 #include "app/texts/language.h"
 #include "appointments/appointmentdialog.h"
 #include "appointments/tfrmaftaler.h"
@@ -306,6 +307,8 @@ void TfrmMirvo::showEvent(QShowEvent *event)
 
 void TfrmMirvo::FormShow()
 {
+    ApplyTexts({ this, frmRessourcer, frmAftaler, frmArbejdstider, frmIndstillinger, frmUdskriv, frmAftaleTekst, frmAbout },
+               [this](int number) { return LookupText(number); });
     setWindowTitle(LookupText(60));
     const IniFile settings(settingsFilePath(m_environment.programFolder));
     const DisplayPreferences preferences = readDisplayPreferences(settings);

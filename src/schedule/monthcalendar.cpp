@@ -41,6 +41,16 @@ MonthCalendar::MonthCalendar(const QLocale &locale, bool browseButtons, QWidget 
     weekend.setForeground(Qt::red);
     setWeekdayTextFormat(Qt::Saturday, weekend);
     setWeekdayTextFormat(Qt::Sunday, weekend);
+    QTextCharFormat header;
+    header.setFontPointSize(6.5);
+    setHeaderTextFormat(header);
+    // paintCell marks the selected day itself, only while the selection is shown.
+    if (auto *view = findChild<QWidget *>(QStringLiteral("qt_calendar_calendarview"))) {
+        QPalette plain = view->palette();
+        plain.setColor(QPalette::Highlight, Qt::transparent);
+        plain.setColor(QPalette::HighlightedText, Qt::black);
+        view->setPalette(plain);
+    }
 
     // Our own title row: the month and year, with browse buttons on the first calendar only.
     auto *bar = new QWidget(this);
