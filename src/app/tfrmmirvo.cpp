@@ -195,6 +195,7 @@ void TfrmMirvo::connectCommands()
             Messages::guarded([this, item] { VisRes1Click(item); });
         });
     connect(m_menu.Aftaler1, &QAction::triggered, this, &TfrmMirvo::Aftaler1Click);
+    connect(m_menu.Udskriv1, &QAction::triggered, this, &TfrmMirvo::Udskriv1Click);
 
     connect(bOpretRet, &QPushButton::clicked, this, &TfrmMirvo::bOpretRetClick);
     connect(Button1, &QPushButton::clicked, this, &TfrmMirvo::Button1Click);
@@ -307,8 +308,9 @@ void TfrmMirvo::showEvent(QShowEvent *event)
 
 void TfrmMirvo::FormShow()
 {
-    ApplyTexts({ this, frmRessourcer, frmAftaler, frmArbejdstider, frmIndstillinger, frmUdskriv, frmAftaleTekst, frmAbout },
-               [this](int number) { return LookupText(number); });
+    ApplyTexts({ this, frmRessourcer, frmAftaler, frmArbejdstider, frmIndstillinger, frmUdskriv,
+                   frmAftaleTekst, frmAbout },
+        [this](int number) { return LookupText(number); });
     setWindowTitle(LookupText(60));
     const IniFile settings(settingsFilePath(m_environment.programFolder));
     const DisplayPreferences preferences = readDisplayPreferences(settings);

@@ -6,6 +6,7 @@
 #include "data/texttable.h"
 #include "mainmenu.h"
 #include "menuticks.h"
+#include "platform/defaultprinter.h"
 #include "platform/environment.h"
 #include "schedule/openinghours.h"
 
@@ -103,6 +104,10 @@ public:
     void DBPlanner1ItemRightClick(const QString &key);
     void Aftaler1Click();
     void Arbejdstider1Click();
+    void Udskriv1Click();
+
+    // Where "&Udskriv" prints; the system's default printer unless a test says otherwise.
+    void setDefaultPrinter(DefaultPrinter printer) { m_defaultPrinter = std::move(printer); }
     void Calender1DayChange(const QDate &date);
     void Calender1MonthChange(int year, int month);
     void CalenderDaySelect(MonthCalendar *calendar);
@@ -146,6 +151,7 @@ private:
     MainMenu m_menu;
     MenuTicks m_ticks;
     OpeningHours m_openingHours;
+    DefaultPrinter m_defaultPrinter = useSystemDefaultPrinter;
     int m_pickerMekKey = 0;
     QString m_pickerText; // the name the picker showed when it last reported a change
 

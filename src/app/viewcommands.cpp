@@ -7,12 +7,14 @@
 #include "data/resourcestore.h"
 #include "platform/messages.h"
 #include "schedule/dayschedulefeed.h"
+#include "schedule/gridprint.h"
 #include "schedule/plannergrid.h"
 #include "tfrmmirvo.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QPrinter>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -214,4 +216,13 @@ void TfrmMirvo::Arbejdstider1Click()
 {
     frmArbejdstider->exec();
     Messages::guarded([this] { ApplyTimeLayout(); });
+}
+
+void TfrmMirvo::Udskriv1Click()
+{
+    Messages::guarded([this] {
+        QPrinter printer(QPrinter::ScreenResolution);
+        m_defaultPrinter(printer);
+        printGrid(*DBPlanner1, printer);
+    });
 }
