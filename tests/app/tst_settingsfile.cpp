@@ -85,6 +85,27 @@ private slots:
         QCOMPARE(readDatabaseFolder(settingsWith(content)), expected);
     }
 
+    void serverConnection_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("no file") << QByteArray() << "";
+        QTest::newRow("only a folder") << QByteArray("[DB]\nPath=/srv/mirvo\n") << "";
+        QTest::newRow("key=value, '=' inside the value")
+            << QByteArray("[DB]\nServer = host=db.example dbname=mirvo user=anne \n")
+            << "host=db.example dbname=mirvo user=anne";
+        QTest::newRow("URI, lower-case key")
+            << QByteArray("[db]\nserver=postgresql://db.example/mirvo\n") << "postgresql://db.example/mirvo";
+        QTest::newRow("empty value") << QByteArray("[DB]\nServer=\n") << "";
+        QTest::newRow("in another section") << QByteArray("[Options]\nServer=host=x\n") << "";
+    }
+    void serverConnection()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, expected);
+        QCOMPARE(readServerConnection(settingsWith(content)), expected);
+    }
+
     void displayPreferences_data()
     {
         QTest::addColumn<QByteArray>("content");
