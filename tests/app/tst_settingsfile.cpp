@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -113,6 +114,26 @@ private slots:
         const DisplayPreferences defaults;
         QTest::newRow("no file") << QByteArray() << describe(defaults);
         QTest::newRow("empty file") << QByteArray("") << describe(defaults);
+        QByteArray noise(64 * 1024, Qt::Uninitialized);
+        QRandomGenerator rng(20240115);
+        for (char &b : noise)
+            b = char(rng.bounded(256));
+        noise.replace('[', '<'); // keeps every line outside a section: defaults throughout
+        QTest::newRow("random bytes") << noise << describe(defaults);
+        QByteArray garbage;
+        for (const char *section : { "DB", "ActiveTime", "Options", "Diverse" }) {
+            garbage += QByteArray("[") + section + "]\n";
+            for (const char *key : { "Path", "Server", "UseActiveTime", "Start", "Stop", "DisplayUnit",
+                     "CellHight", "AutoBrede", "CellBrede", "Zoom", "MultiUser" })
+                garbage += QByteArray(key) + "=\x01\xff\xfe§ garbage \"'\\\n";
+        }
+        QTest::newRow("garbage in every key") << garbage << describe(defaults);
+        QByteArray outOfRange;
+        outOfRange += "[Options]\nDisplayUnit=99999999999\n[Diverse]\nCellHight=-99999999999\n"
+                      "[ActiveTime]\nStart=0x1FFFFFFFF\nStop=+-3\nUseActiveTime=9e99\n";
+        DisplayPreferences leadingNine = defaults;
+        leadingNine.useOpeningHours = true; // "9e99" reads as its leading 9
+        QTest::newRow("numbers out of range") << outOfRange << describe(leadingNine);
 
         DisplayPreferences hex = defaults;
         hex.timeUnit = 30;
