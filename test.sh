@@ -8,9 +8,10 @@ cd "$(dirname "$0")"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build build -j"$(nproc)"
 
+pg="$(pwd)/scripts/test-postgres.sh"
 cluster=$(mktemp -d /tmp/mirvo-pg.XXXXXX)
-trap './scripts/test-postgres.sh stop "$cluster"' EXIT
-MIRVO_TEST_PG=$(./scripts/test-postgres.sh start "$cluster")
+trap '"$pg" stop "$cluster"' EXIT
+MIRVO_TEST_PG=$("$pg" start "$cluster")
 export MIRVO_TEST_PG
 
 cd build
