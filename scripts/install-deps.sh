@@ -2,7 +2,8 @@
 # Installs the Debian packages that building, running and testing Mirvo need, when missing.
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev libqt6sql6-sqlite libgl1-mesa-dev
-          fonts-liberation2 fonts-comic-neue xvfb poppler-utils libbenchmark-dev)
+          fonts-liberation2 fonts-comic-neue xvfb poppler-utils libbenchmark-dev
+          libqt6sql6-psql libpq-dev postgresql)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,7 +1,9 @@
 // mirvo-db: makes a new Mirvo database, or checks that a file is one.
 //
-//   mirvo-db create [--demo] FOLDER    writes FOLDER/DbPlanner.Mdb
-//   mirvo-db check FILE                opens FILE as the program would
+//   mirvo-db create [--demo] FOLDER             writes FOLDER/DbPlanner.Mdb
+//   mirvo-db create --server CONNINFO [--demo]  fills an empty PostgreSQL database
+//   mirvo-db check FILE                         opens FILE as the program would
+//   mirvo-db check --server CONNINFO            connects as the program would
 
 #include "data/connection.h"
 #include "data/schema.h"
@@ -12,11 +14,14 @@
 #include <QDir>
 #include <QFileInfo>
 #include <cstdio>
+#include <optional>
 
 namespace {
 
 const char usage[] = "usage: mirvo-db create [--demo] FOLDER\n"
-                     "       mirvo-db check FILE\n";
+                     "       mirvo-db create --server CONNINFO [--demo]\n"
+                     "       mirvo-db check FILE\n"
+                     "       mirvo-db check --server CONNINFO\n";
 
 int fail(const QString &message)
 {
@@ -24,19 +29,41 @@ int fail(const QString &message)
     return 1;
 }
 
-int create(const QStringList &args)
+// The tables go in inside one transaction, so a failure leaves the database empty.
+int createOnServer(const QString &conninfo, bool demo)
+{
+    try {
+        Connection connection;
+        connection.connectServer(conninfo);
+        if (hasProgramTables(connection.database()))
+            return fail(QStringLiteral("the database already holds Mirvo's tables; it is left as it is"));
+        createDatabase(connection.database(), demo, QDate::currentDate());
+    } catch (const MirvoError &e) {
+        return fail(e.message());
+    }
+    std::printf("created the tables on the server%s\n", demo ? " with sample data" : "");
+    return 0;
+}
+
+int create(QStringList args)
 {
     bool demo = false;
     QString folder;
-    for (const QString &a : args) {
+    std::optional<QString> server;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString &a = args.at(i);
         if (a == QLatin1String("--demo"))
             demo = true;
+        else if (a == QLatin1String("--server") && i + 1 < args.size() && !server)
+            server = args.at(++i);
         else if (folder.isEmpty() && !a.startsWith(QLatin1String("--")))
             folder = a;
         else
             return fail(QStringLiteral("unexpected argument %1\n%2").arg(a, QLatin1String(usage)));
     }
-    if (folder.isEmpty())
+    if (server && folder.isEmpty())
+        return createOnServer(*server, demo);
+    if (folder.isEmpty() || server)
         return fail(QString::fromLatin1(usage));
     if (!QDir().mkpath(folder))
         return fail(QStringLiteral("cannot create the folder %1").arg(folder));
@@ -58,15 +85,19 @@ int create(const QStringList &args)
 
 int check(const QStringList &args)
 {
-    if (args.size() != 1)
+    const bool server = args.size() == 2 && args.first() == QLatin1String("--server");
+    if (args.size() != 1 && !server)
         return fail(QString::fromLatin1(usage));
     try {
         Connection connection;
-        connection.openSqliteFile(args.first());
+        if (server)
+            connection.openServer(args.last());
+        else
+            connection.openSqliteFile(args.first());
     } catch (const MirvoError &e) {
         return fail(e.message());
     }
-    std::printf("%s is a Mirvo database\n", qPrintable(args.first()));
+    std::printf("%s is a Mirvo database\n", server ? "the server's database" : qPrintable(args.first()));
     return 0;
 }
 

@@ -1,7 +1,9 @@
 #include "connection.h"
 
 #include "platform/errors.h"
+#include "postgresengine.h"
 #include "sqlerror.h"
+#include "sqliteengine.h"
 
 #include <QAtomicInt>
 #include <QFileInfo>
@@ -17,8 +19,11 @@ QString uniqueConnectionName()
     return QStringLiteral("mirvo-%1").arg(counter.fetchAndAddRelaxed(1));
 }
 
-// How long a copy waits for another copy's write before a statement fails.
-constexpr int busyTimeoutMs = 30000;
+QString databaseErrorText(const QSqlError &e)
+{
+    const QString text = e.databaseText().trimmed();
+    return text.isEmpty() ? e.text().trimmed() : text;
+}
 
 } // namespace
 
@@ -36,17 +41,20 @@ Connection::~Connection()
     QSqlDatabase::removeDatabase(m_name);
 }
 
+void Connection::openOrThrow(QSqlDatabase &db)
+{
+    if (!db.isValid())
+        throw MirvoError(QStringLiteral("The database driver %1 is not installed").arg(db.driverName()));
+    if (!db.open())
+        throw MirvoError(databaseErrorText(db.lastError()));
+}
+
 void Connection::openSqlite(const QString &path)
 {
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
-    db.setDatabaseName(path);
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
-    if (!db.open())
-        throw MirvoError(db.lastError().text());
-    QSqlQuery q(db);
-    // Copies of the program may share the file on a network folder: keep the rollback journal.
-    if (!q.exec(QStringLiteral("PRAGMA journal_mode=DELETE")))
-        throw MirvoError(sqlErrorText(q));
+    QSqlDatabase db = QSqlDatabase::addDatabase(QLatin1String(SqliteEngine::driverName), m_name);
+    SqliteEngine::configure(db, path);
+    openOrThrow(db);
+    SqliteEngine::afterOpen(db);
 }
 
 void Connection::openSqliteFile(const QString &path)
@@ -60,6 +68,19 @@ void Connection::openSqliteFile(const QString &path)
 void Connection::createSqliteFile(const QString &path)
 {
     openSqlite(path);
+}
+
+void Connection::connectServer(const QString &conninfo)
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(QLatin1String(PostgresEngine::driverName), m_name);
+    PostgresEngine::configure(db, conninfo);
+    openOrThrow(db);
+}
+
+void Connection::openServer(const QString &conninfo)
+{
+    connectServer(conninfo);
+    checkTables();
 }
 
 bool Connection::isOpen() const

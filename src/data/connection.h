@@ -20,6 +20,16 @@ public:
     // Creates and opens a new SQLite file (used by the database tool and tests).
     void createSqliteFile(const QString &path);
 
+    // Connects to a PostgreSQL server through a libpq connection string (key=value or
+    // postgresql:// URI; a password comes from libpq's own means, such as ~/.pgpass or
+    // PGPASSWORD, unless the string holds one) and checks that the database holds the program's
+    // tables. Throws MirvoError with the server's reason: unreachable, login refused, a table
+    // missing, or a malformed string.
+    void openServer(const QString &conninfo);
+
+    // Connects like openServer without looking for the tables (used by the database tool and tests).
+    void connectServer(const QString &conninfo);
+
     bool isOpen() const;
     QSqlDatabase database() const;
     QString connectionName() const { return m_name; }
@@ -29,6 +39,8 @@ public:
 
 private:
     void openSqlite(const QString &path);
+    // Opens the database prepared under this connection's name; throws MirvoError with the reason.
+    static void openOrThrow(QSqlDatabase &db);
 
     QString m_name;
 };

@@ -1,5 +1,6 @@
 #include "resourcestore.h"
 
+#include "engine.h"
 #include "sqlerror.h"
 #include "sqltext.h"
 #include "transaction.h"
@@ -49,6 +50,7 @@ int ResourceStore::insertResource(const QString &name)
     // The number is taken and used in one statement, so two copies sharing the file cannot
     // hand out the same number; the transaction keeps others out until it is read back.
     Transaction transaction(m_db);
+    lockRegister();
     QSqlQuery q(m_db);
     q.prepare(
         QStringLiteral("INSERT INTO Res (MekKey, Navn) SELECT COALESCE(MAX(MekKey), 0) + 1, ? FROM Res"));
@@ -76,9 +78,20 @@ void ResourceStore::renameSystemResource(const QString &name)
     execOrThrow(q);
 }
 
+void ResourceStore::lockRegister()
+{
+    // SQLite's first write locks the whole file. PostgreSQL locks rows only, so two copies could
+    // read the same highest number, or renumber while another adds: lock the register.
+    if (!isPostgres(m_db))
+        return;
+    QSqlQuery q(m_db);
+    execOrThrow(q, QStringLiteral("LOCK TABLE Res IN SHARE ROW EXCLUSIVE MODE"));
+}
+
 void ResourceStore::deleteResource(int n)
 {
     Transaction transaction(m_db);
+    lockRegister();
     QSqlQuery q(m_db);
     for (const char *statement : { "DELETE FROM Res WHERE MekKey = ?", "DELETE FROM Schedules WHERE MEK = ?",
              "UPDATE Schedules SET MEK = MEK - 1 WHERE MEK > ?",

@@ -36,6 +36,8 @@ public:
 
 private:
     std::optional<int> readHighMek() const;
+    // Inside a transaction: keeps other copies from numbering until it ends.
+    void lockRegister();
 
     QSqlDatabase m_db;
 };

@@ -1,6 +1,7 @@
 #include "schema.h"
 
 #include "defaulttexts.h"
+#include "engine.h"
 #include "platform/errors.h"
 #include "platform/guid.h"
 #include "sqlerror.h"
@@ -11,11 +12,6 @@
 #include <QStringList>
 
 namespace {
-
-bool isPostgres(const QSqlDatabase &db)
-{
-    return db.driverName() == QLatin1String("QPSQL");
-}
 
 QStringList tableStatements(const QSqlDatabase &db)
 {

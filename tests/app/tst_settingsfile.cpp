@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -85,6 +86,27 @@ private slots:
         QCOMPARE(readDatabaseFolder(settingsWith(content)), expected);
     }
 
+    void serverConnection_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("no file") << QByteArray() << "";
+        QTest::newRow("only a folder") << QByteArray("[DB]\nPath=/srv/mirvo\n") << "";
+        QTest::newRow("key=value, '=' inside the value")
+            << QByteArray("[DB]\nServer = host=db.example dbname=mirvo user=anne \n")
+            << "host=db.example dbname=mirvo user=anne";
+        QTest::newRow("URI, lower-case key")
+            << QByteArray("[db]\nserver=postgresql://db.example/mirvo\n") << "postgresql://db.example/mirvo";
+        QTest::newRow("empty value") << QByteArray("[DB]\nServer=\n") << "";
+        QTest::newRow("in another section") << QByteArray("[Options]\nServer=host=x\n") << "";
+    }
+    void serverConnection()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, expected);
+        QCOMPARE(readServerConnection(settingsWith(content)), expected);
+    }
+
     void displayPreferences_data()
     {
         QTest::addColumn<QByteArray>("content");
@@ -92,6 +114,26 @@ private slots:
         const DisplayPreferences defaults;
         QTest::newRow("no file") << QByteArray() << describe(defaults);
         QTest::newRow("empty file") << QByteArray("") << describe(defaults);
+        QByteArray noise(64 * 1024, Qt::Uninitialized);
+        QRandomGenerator rng(20240115);
+        for (char &b : noise)
+            b = char(rng.bounded(256));
+        noise.replace('[', '<'); // keeps every line outside a section: defaults throughout
+        QTest::newRow("random bytes") << noise << describe(defaults);
+        QByteArray garbage;
+        for (const char *section : { "DB", "ActiveTime", "Options", "Diverse" }) {
+            garbage += QByteArray("[") + section + "]\n";
+            for (const char *key : { "Path", "Server", "UseActiveTime", "Start", "Stop", "DisplayUnit",
+                     "CellHight", "AutoBrede", "CellBrede", "Zoom", "MultiUser" })
+                garbage += QByteArray(key) + "=\x01\xff\xfe§ garbage \"'\\\n";
+        }
+        QTest::newRow("garbage in every key") << garbage << describe(defaults);
+        QByteArray outOfRange;
+        outOfRange += "[Options]\nDisplayUnit=99999999999\n[Diverse]\nCellHight=-99999999999\n"
+                      "[ActiveTime]\nStart=0x1FFFFFFFF\nStop=+-3\nUseActiveTime=9e99\n";
+        DisplayPreferences leadingNine = defaults;
+        leadingNine.useOpeningHours = true; // "9e99" reads as its leading 9
+        QTest::newRow("numbers out of range") << outOfRange << describe(leadingNine);
 
         DisplayPreferences hex = defaults;
         hex.timeUnit = 30;

@@ -45,11 +45,13 @@ class TestAppointmentList : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { MIRVO_REQUIRE_TEST_ENGINE(); }
+
     void queryEmitsReopenedWithItsNewWindow()
     {
         TestDatabase file;
         Connection c;
-        c.openSqliteFile(file.path());
+        file.open(c);
         AppointmentQuery query(c.database());
         QCOMPARE(query.objectName(), QStringLiteral("qAftaler"));
         QCOMPARE(query.minMek(), 0);
@@ -68,7 +70,7 @@ private slots:
     {
         TestDatabase file;
         Connection c;
-        c.openSqliteFile(file.path());
+        file.open(c);
         fill(c.database(), 3, 2500); // 5,000 rows in the range 1..2, 2,500 outside it
         AppointmentListModel model(c.database(), RegionalSettings::danish());
         model.reopen(1, 2);
@@ -114,7 +116,7 @@ private slots:
         QFETCH(int, rows);
         TestDatabase file;
         Connection c;
-        c.openSqliteFile(file.path());
+        file.open(c);
         fill(c.database(), 4, 3);
         AppointmentListModel model(c.database(), RegionalSettings::danish());
         model.reopen(minMek, maxMek);
@@ -128,7 +130,7 @@ private slots:
     {
         TestDatabase file;
         Connection c;
-        c.openSqliteFile(file.path());
+        file.open(c);
         fill(c.database(), 1, AppointmentListModel::pageSize);
         AppointmentListModel model(c.database(), RegionalSettings::danish());
         model.reopen(0, 0);
@@ -142,7 +144,7 @@ private slots:
     {
         TestDatabase file;
         Connection c;
-        c.openSqliteFile(file.path());
+        file.open(c);
         Appointment a;
         a.key = QStringLiteral("{K}");
         a.start = QDateTime(QDate(2024, 3, 5), QTime(8, 30));
@@ -173,7 +175,7 @@ private slots:
     {
         TestDatabase file;
         Connection c;
-        c.openSqliteFile(file.path());
+        file.open(c);
         fill(c.database(), 2, 3);
         AppointmentListModel model(c.database(), RegionalSettings::danish());
         model.reopen(0, 1);
@@ -189,6 +191,44 @@ private slots:
 
         model.reopen(0, 1);
         QCOMPARE(model.rowCount(), 5);
+    }
+
+    // "Opdater" and every re-read: what another copy saved, changed or deleted shows up.
+    void aReReadShowsWhatAnotherCopyWrote()
+    {
+        TestDatabase file;
+        Connection here;
+        file.open(here);
+        Connection elsewhere;
+        file.open(elsewhere);
+        AppointmentListModel model(here.database(), RegionalSettings::danish());
+        model.reopen(0, 3);
+        QCOMPARE(model.rowCount(), 0);
+
+        AppointmentStore other(elsewhere.database());
+        Appointment a;
+        a.start = QDateTime(QDate(2024, 1, 15), QTime(8, 0));
+        a.end = a.start.addSecs(1800);
+        a.subject = QStringLiteral("saved elsewhere");
+        a.mek = 1;
+        const QString key = other.save(std::nullopt, a);
+        model.reopen(0, 3);
+        QCOMPARE(model.rowCount(), 1);
+        QCOMPARE(model.appointmentAt(0).subject, QStringLiteral("saved elsewhere"));
+
+        a.subject = QStringLiteral("changed elsewhere");
+        a.mek = 2;
+        other.save(key, a);
+        model.reopen(0, 3);
+        QCOMPARE(model.appointmentAt(0).subject, QStringLiteral("changed elsewhere"));
+        QCOMPARE(model.appointmentAt(0).mek, 2);
+        QCOMPARE(
+            AppointmentStore(here.database()).findByKey(key)->subject, QStringLiteral("changed elsewhere"));
+
+        other.remove(key);
+        model.reopen(0, 3);
+        QCOMPARE(model.rowCount(), 0);
+        QVERIFY(!AppointmentStore(here.database()).findByKey(key));
     }
 };
 

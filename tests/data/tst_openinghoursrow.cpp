@@ -30,11 +30,13 @@ class TestOpeningHoursRow : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { MIRVO_REQUIRE_TEST_ENGINE(); }
+
     void readsTheNewDatabasesRowInColumnOrder()
     {
         TestDatabase file;
         Connection c;
-        c.openSqliteFile(file.path());
+        file.open(c);
         const QStringList texts = OpeningHoursRow(c.database()).read14();
         QCOMPARE(texts.size(), 14);
         QCOMPARE(texts.mid(0, 2), (QStringList { "08:00", "16:00" }));
@@ -47,7 +49,7 @@ private slots:
     {
         TestDatabase file;
         Connection c;
-        c.openSqliteFile(file.path());
+        file.open(c);
         OpeningHoursRow row(c.database());
         QStringList texts = weekdaysNineToFive();
         texts[0] = QStringLiteral("08:15"); // not on the list
@@ -69,7 +71,7 @@ private slots:
     {
         TestDatabase file;
         Connection c;
-        c.openSqliteFile(file.path());
+        file.open(c);
         QSqlQuery q(c.database());
         QVERIFY(q.exec(QStringLiteral("DELETE FROM Settings")));
         OpeningHoursRow row(c.database());
@@ -85,7 +87,7 @@ private slots:
     {
         TestDatabase file;
         Connection c;
-        c.openSqliteFile(file.path());
+        file.open(c);
         QSqlQuery q(c.database());
         QVERIFY(q.exec(QStringLiteral("UPDATE Settings SET LordagFra = NULL")));
         const QStringList texts = OpeningHoursRow(c.database()).read14();
@@ -97,7 +99,7 @@ private slots:
     {
         TestDatabase file;
         Connection c;
-        c.openSqliteFile(file.path());
+        file.open(c);
         QSqlQuery q(c.database());
         QVERIFY(q.exec(QStringLiteral("INSERT INTO Settings (MandagFra) VALUES ('later row')")));
         OpeningHoursRow row(c.database());

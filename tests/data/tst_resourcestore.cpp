@@ -66,6 +66,8 @@ class TestResourceStore : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { MIRVO_REQUIRE_TEST_ENGINE(); }
+
     void boundsAndNumbering_data()
     {
         QTest::addColumn<QString>("setup");
@@ -87,7 +89,7 @@ private slots:
         QFETCH(int, next);
         TestDatabase file;
         Connection c;
-        c.openSqliteFile(file.path());
+        file.open(c);
         if (!setup.isEmpty())
             exec(c.database(), setup);
         ResourceStore store(c.database());
@@ -103,7 +105,7 @@ private slots:
     {
         TestDatabase file;
         Connection c;
-        c.openSqliteFile(file.path());
+        file.open(c);
         exec(c.database(), QStringLiteral("DELETE FROM Res"));
         ResourceStore store(c.database());
         store.insertSystemResource();
@@ -114,7 +116,7 @@ private slots:
     {
         TestDatabase file;
         Connection c;
-        c.openSqliteFile(file.path());
+        file.open(c);
         ResourceStore store(c.database());
         store.insertResource(QStringLiteral("Anne"));
         // The row with id 1 need not carry number 0.
@@ -138,7 +140,7 @@ private slots:
         QFETCH(QString, name);
         TestDatabase file;
         Connection c;
-        c.openSqliteFile(file.path());
+        file.open(c);
         ResourceStore store(c.database());
         store.renameSystemResource(name);
         store.insertResource(name);
@@ -174,7 +176,7 @@ private slots:
         QFETCH(QStringList, appointmentsAfter);
         TestDatabase file;
         Connection c;
-        c.openSqliteFile(file.path());
+        file.open(c);
         fiveResources(c.database());
         ResourceStore(c.database()).deleteResource(n);
         QCOMPARE(resources(c.database()), resourcesAfter);
@@ -185,14 +187,23 @@ private slots:
     {
         TestDatabase file;
         Connection c;
-        c.openSqliteFile(file.path());
+        file.open(c);
         fiveResources(c.database());
         const QStringList resourcesBefore = resources(c.database());
         const QStringList appointmentsBefore = appointments(c.database());
         // Makes the third statement, the renumbering of the appointments, fail.
-        exec(c.database(),
-            QStringLiteral("CREATE TEMP TRIGGER refuseRenumbering BEFORE UPDATE ON Schedules "
-                           "BEGIN SELECT RAISE(ABORT, 'renumbering refused'); END"));
+        if (file.isPostgres()) {
+            exec(c.database(),
+                QStringLiteral("CREATE FUNCTION refuse_renumbering() RETURNS trigger LANGUAGE plpgsql AS "
+                               "$$ BEGIN RAISE EXCEPTION 'renumbering refused'; END $$"));
+            exec(c.database(),
+                QStringLiteral("CREATE TRIGGER refuseRenumbering BEFORE UPDATE ON Schedules "
+                               "FOR EACH ROW EXECUTE FUNCTION refuse_renumbering()"));
+        } else {
+            exec(c.database(),
+                QStringLiteral("CREATE TEMP TRIGGER refuseRenumbering BEFORE UPDATE ON Schedules "
+                               "BEGIN SELECT RAISE(ABORT, 'renumbering refused'); END"));
+        }
         try {
             ResourceStore(c.database()).deleteResource(2);
             QFAIL("the deletion did not report the failure");
@@ -203,7 +214,9 @@ private slots:
         QCOMPARE(appointments(c.database()), appointmentsBefore);
 
         // The connection is usable again afterwards.
-        exec(c.database(), QStringLiteral("DROP TRIGGER refuseRenumbering"));
+        exec(c.database(),
+            file.isPostgres() ? QStringLiteral("DROP TRIGGER refuseRenumbering ON Schedules")
+                              : QStringLiteral("DROP TRIGGER refuseRenumbering"));
         ResourceStore(c.database()).deleteResource(2);
         QCOMPARE(resources(c.database()).size(), 4);
     }
@@ -212,7 +225,7 @@ private slots:
     {
         TestDatabase file;
         Connection c;
-        c.openSqliteFile(file.path());
+        file.open(c);
         exec(c.database(), QStringLiteral("INSERT INTO Res (MekKey, Navn) VALUES (2, 'Two'), (1, 'One')"));
         ResourceQuery query(c.database());
         QCOMPARE(query.objectName(), QStringLiteral("qMek"));
@@ -243,7 +256,7 @@ private slots:
     {
         TestDatabase file;
         Connection c;
-        c.openSqliteFile(file.path());
+        file.open(c);
         ResourceQuery query(c.database());
         query.reopen();
         exec(c.database(), QStringLiteral("ALTER TABLE Res RENAME TO Gone"));

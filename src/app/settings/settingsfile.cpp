@@ -14,6 +14,11 @@ QString readDatabaseFolder(const IniFile &file)
     return file.readString(sectionDb, path, QString());
 }
 
+QString readServerConnection(const IniFile &file)
+{
+    return file.readString(sectionDb, server, QString());
+}
+
 bool readUseOpeningHours(const IniFile &file)
 {
     return file.readBool(sectionActiveTime, useActiveTime, false);

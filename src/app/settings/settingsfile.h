@@ -16,6 +16,7 @@ inline constexpr QLatin1StringView sectionOptions { "Options" };
 inline constexpr QLatin1StringView sectionDiverse { "Diverse" };
 
 inline constexpr QLatin1StringView path { "Path" }; // DB: folder of the database file
+inline constexpr QLatin1StringView server { "Server" }; // DB: PostgreSQL connection string
 inline constexpr QLatin1StringView useActiveTime {
     "UseActiveTime"
 }; // ActiveTime: opening hours from the table
@@ -35,13 +36,24 @@ QString settingsFilePath(const QString &programFolder);
 // The database folder as start-up reads it: empty when not set.
 QString readDatabaseFolder(const IniFile &file);
 
+// DB/Server: a PostgreSQL connection string (libpq key=value or postgresql:// URI); empty when
+// not set, and then the database is the SQLite file. Passwords belong in libpq's password file
+// or PGPASSWORD, not here, although libpq accepts one in the string.
+QString readServerConnection(const IniFile &file);
+
 // ActiveTime/UseActiveTime as the main window and the opening-hours window read it: default false.
 bool readUseOpeningHours(const IniFile &file);
 
 // What the main window reads at its first showing, with the defaults it uses there.
 struct DisplayPreferences
 {
-    bool useOpeningHours = false; // ActiveTime/UseActiveTime
+    bool useOpeningHours = false; // DB/Server: a PostgreSQL connection string (libpq key=value or
+                                  // postgresql:// URI); empty when
+    // not set, and then the database is the SQLite file. Passwords belong in libpq's password file
+    // or PGPASSWORD, not here, although libpq accepts one in the string.
+    QString readServerConnection(const IniFile &file);
+
+    // ActiveTime/UseActiveTime
     int timeUnit = 30; // Options/DisplayUnit
     int provisionalStartRow = 16; // ActiveTime/Start: the grid's first row until the time layout runs
     int provisionalStopRow = 32; // ActiveTime/Stop: likewise the last row
