@@ -56,10 +56,6 @@ TfrmRessourcer::TfrmRessourcer(
     buildControls();
 }
 
-TfrmRessourcer::TfrmRessourcer(QWidget *parent)
-    : TfrmRessourcer(nullptr, nullptr, nullptr, parent)
-{ }
-
 void TfrmRessourcer::buildControls()
 {
     wwDBGrid2 = new QTableView(this);

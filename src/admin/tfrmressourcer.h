@@ -22,8 +22,6 @@ class TfrmRessourcer : public QDialog
 public:
     TfrmRessourcer(
         ResourceQuery *qMek, ResourceStore *store, ResourceRegisterTarget *target, QWidget *parent = nullptr);
-    // A register with no resources to show or change.
-    explicit TfrmRessourcer(QWidget *parent);
 
     // The resource number of the selected row; 0 when the list is empty or nothing is selected.
     int selectedMekKey() const;

@@ -1,6 +1,7 @@
 // The main window's calendars, the grid's day buttons, resource paging, the resource picker
 // and the check that resource 0 exists.
 
+#include "admin/tfrmressourcer.h"
 #include "data/appointmentquery.h"
 #include "data/resourcequery.h"
 #include "data/resourcestore.h"
@@ -111,4 +112,39 @@ void TfrmMirvo::CheckDefaultResource()
     m_resources->insertSystemResource();
     qMek->reopen();
     Messages::show(QStringLiteral("Default added"));
+}
+
+void TfrmMirvo::resourceDeleted()
+{
+    qAftaler->reopen(qAftaler->minMek(), qAftaler->maxMek());
+    qMek->reopen();
+    const int remaining = qMek->count();
+    if (remaining < DBPlanner1->numberOfResources()) {
+        dbDayScr->setActive(false);
+        DBPlanner1->setNumberOfResources(remaining);
+        dbDayScr->setActive(true);
+        MenuTicks ticks = m_ticks;
+        ticks.resources = remaining >= 1 && remaining <= 5 ? remaining : 0;
+        setTicks(ticks);
+    }
+    CheckDefaultResource();
+    if (remaining == 1)
+        VisMode1Click();
+}
+
+void TfrmMirvo::systemResourceRenamed()
+{
+    qAftaler->reopen(qAftaler->minMek(), qAftaler->maxMek());
+    qMek->reopen();
+    rereadGrid();
+}
+
+void TfrmMirvo::Kartotek1Click()
+{
+    frmRessourcer->exec();
+    Messages::guarded([this] {
+        rereadGrid();
+        setPickerValue(0);
+        DbMekLookUp->update();
+    });
 }

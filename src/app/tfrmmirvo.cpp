@@ -244,14 +244,20 @@ bool TfrmMirvo::FormCreate()
     Calender3->setDate(today.addMonths(2));
 
     const IniFile settings(settingsFilePath(m_environment.programFolder));
-    m_databasePath = locateDatabase(readDatabaseFolder(settings), m_environment.programFolder,
-        [](const QString &path) { return QFileInfo(path).isFile(); });
-    if (m_databasePath.isEmpty()) {
+    // A configured server takes the place of the database file.
+    const QString server = readServerConnection(settings);
+    if (server.isEmpty())
+        m_databasePath = locateDatabase(readDatabaseFolder(settings), m_environment.programFolder,
+            [](const QString &path) { return QFileInfo(path).isFile(); });
+    if (server.isEmpty() && m_databasePath.isEmpty()) {
         Messages::show(QStringLiteral("No Database found "));
         return false;
     }
     try {
-        m_connection.openSqliteFile(m_databasePath);
+        if (server.isEmpty())
+            m_connection.openSqliteFile(m_databasePath);
+        else
+            m_connection.openServer(server);
         m_texts.open(m_connection.database(), m_languageNumber);
     } catch (const MirvoError &e) {
         Messages::show(QStringLiteral("Conection to database failed !"), e.message());
@@ -280,7 +286,7 @@ bool TfrmMirvo::FormCreate()
 
 void TfrmMirvo::createWindows()
 {
-    frmRessourcer = new TfrmRessourcer(this);
+    frmRessourcer = new TfrmRessourcer(qMek, m_resources.get(), this, this);
     frmAftaler = new TfrmAftaler(m_connection.database(), m_environment.regional, this);
     connect(frmAftaler, &TfrmAftaler::FormClose, this,
         [this] { Messages::guarded([this] { qAftaler->reopen(qAftaler->minMek(), qAftaler->maxMek()); }); });
@@ -292,6 +298,7 @@ void TfrmMirvo::createWindows()
     frmAbout = new TfrmAbout(this);
     connect(m_menu.About1, &QAction::triggered, frmAbout, &QDialog::exec);
     connect(m_menu.Arbejdstider1, &QAction::triggered, this, &TfrmMirvo::Arbejdstider1Click);
+    connect(m_menu.Kartotek1, &QAction::triggered, this, &TfrmMirvo::Kartotek1Click);
     connect(m_menu.Indstillinger1, &QAction::triggered, frmIndstillinger, &QDialog::exec);
 }
 

@@ -2,6 +2,7 @@
 
 #include "admin/displaysettingstarget.h"
 #include "admin/openinghourstarget.h"
+#include "admin/resourceregistertarget.h"
 #include "data/connection.h"
 #include "data/texttable.h"
 #include "mainmenu.h"
@@ -39,7 +40,10 @@ class TfrmUdskriv;
 
 // The main window: it owns the connection and the data objects, the grid, the calendars and
 // the resource picker; every other window works through it.
-class TfrmMirvo : public QMainWindow, public DisplaySettingsTarget, public OpeningHoursTarget
+class TfrmMirvo : public QMainWindow,
+                  public DisplaySettingsTarget,
+                  public OpeningHoursTarget,
+                  public ResourceRegisterTarget
 {
     Q_OBJECT
 
@@ -90,6 +94,10 @@ public:
     void setRefreshButtonVisible(bool visible) override;
     void setUseOpeningHours(bool on) override { UseOpeningHours = on; }
 
+    // What the resource register asks after a deletion and after a rename.
+    void resourceDeleted() override;
+    void systemResourceRenamed() override;
+
     // Menu commands and buttons.
     void VisMode1Click();
     void VisMode2Click();
@@ -105,6 +113,7 @@ public:
     void Aftaler1Click();
     void Arbejdstider1Click();
     void Udskriv1Click();
+    void Kartotek1Click();
 
     // Where "&Udskriv" prints; the system's default printer unless a test says otherwise.
     void setDefaultPrinter(DefaultPrinter printer) { m_defaultPrinter = std::move(printer); }
