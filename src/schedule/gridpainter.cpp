@@ -204,6 +204,18 @@ void paintBlocks(QPainter &painter, const GridGeometry &g, const GridScene &scen
     painter.restore();
 }
 
+// A heading in 10-point Arial; narrow columns take it smaller, down to 6 points, so the
+// whole date stays readable before it has to be cut.
+void drawHeading(QPainter &painter, const QRectF &r, const QString &text)
+{
+    QFont font = arial(10);
+    for (int size = 10;
+         size > 6 && QFontMetricsF(font, painter.device()).horizontalAdvance(text) > r.width() - 2;)
+        font.setPointSize(--size);
+    painter.setFont(font);
+    painter.drawText(r, Qt::AlignCenter | Qt::TextSingleLine, text);
+}
+
 void paintHeadings(QPainter &painter, const GridGeometry &g, const GridScene &scene)
 {
     const qreal height = g.headingHeight();
@@ -222,7 +234,7 @@ void paintHeadings(QPainter &painter, const GridGeometry &g, const GridScene &sc
         painter.setPen(QPen(GridLook::headingLines, 0));
         painter.drawLine(QLineF(r.left() - 0.5, r.top(), r.left() - 0.5, r.bottom()));
         painter.setPen(Qt::black);
-        painter.drawText(r, Qt::AlignCenter | Qt::TextSingleLine, scene.columnHeadings.value(p));
+        drawHeading(painter, r, scene.columnHeadings.value(p));
     }
     if (!scene.groupHeadings.isEmpty()) {
         for (int group = 0; group < scene.groupHeadings.size(); ++group) {
@@ -232,7 +244,7 @@ void paintHeadings(QPainter &painter, const GridGeometry &g, const GridScene &sc
             painter.setPen(QPen(GridLook::headingLines, 0));
             painter.drawLine(QLineF(r.left() - 0.5, r.top(), r.left() - 0.5, r.bottom()));
             painter.setPen(Qt::black);
-            painter.drawText(r, Qt::AlignCenter | Qt::TextSingleLine, scene.groupHeadings.at(group));
+            drawHeading(painter, r, scene.groupHeadings.at(group));
         }
         painter.setPen(QPen(GridLook::headingLines, 0));
         painter.drawLine(QLineF(

@@ -42,7 +42,7 @@ MonthCalendar::MonthCalendar(const QLocale &locale, bool browseButtons, QWidget 
     setWeekdayTextFormat(Qt::Saturday, weekend);
     setWeekdayTextFormat(Qt::Sunday, weekend);
     QTextCharFormat header;
-    header.setFontPointSize(6.5);
+    header.setFontPointSize(6);
     setHeaderTextFormat(header);
     // paintCell marks the selected day itself, only while the selection is shown.
     if (auto *view = findChild<QWidget *>(QStringLiteral("qt_calendar_calendarview"))) {
@@ -66,18 +66,19 @@ MonthCalendar::MonthCalendar(const QLocale &locale, bool browseButtons, QWidget 
     title->setFont(bold);
     const auto showTitle = [this, title, locale](int year, int month) {
         title->setText(locale.standaloneMonthName(month, QLocale::ShortFormat) + QLatin1Char(' ')
-                       + QString::number(year));
+            + QString::number(year));
     };
     connect(this, &QCalendarWidget::currentPageChanged, title, showTitle);
     showTitle(yearShown(), monthShown());
     if (browseButtons) {
-        QToolButton *yearBack = browseButton(bar, QStringLiteral("yearBack"), QStringLiteral("«"), QStringLiteral("År tilbage"));
-        QToolButton *monthBack = browseButton(bar, QStringLiteral("monthBack"), QStringLiteral("‹"),
-                                              QStringLiteral("Månede tilbage"));
-        QToolButton *monthForward = browseButton(bar, QStringLiteral("monthForward"), QStringLiteral("›"),
-                                                 QStringLiteral("Månede frem"));
-        QToolButton *yearForward = browseButton(bar, QStringLiteral("yearForward"), QStringLiteral("»"),
-                                                QStringLiteral("År frem"));
+        QToolButton *yearBack = browseButton(
+            bar, QStringLiteral("yearBack"), QStringLiteral("«"), QStringLiteral("År tilbage"));
+        QToolButton *monthBack = browseButton(
+            bar, QStringLiteral("monthBack"), QStringLiteral("‹"), QStringLiteral("Månede tilbage"));
+        QToolButton *monthForward = browseButton(
+            bar, QStringLiteral("monthForward"), QStringLiteral("›"), QStringLiteral("Månede frem"));
+        QToolButton *yearForward = browseButton(
+            bar, QStringLiteral("yearForward"), QStringLiteral("»"), QStringLiteral("År frem"));
         connect(yearBack, &QToolButton::clicked, this, [this] { browse(-12); });
         connect(monthBack, &QToolButton::clicked, this, [this] { browse(-1); });
         connect(monthForward, &QToolButton::clicked, this, [this] { browse(1); });
@@ -104,7 +105,7 @@ void MonthCalendar::setDate(const QDate &date)
     // The title follows the page even while signals are blocked.
     if (auto *title = findChild<QLabel *>(QStringLiteral("monthTitle")))
         title->setText(locale().standaloneMonthName(date.month(), QLocale::ShortFormat) + QLatin1Char(' ')
-                       + QString::number(date.year()));
+            + QString::number(date.year()));
 }
 
 void MonthCalendar::setSelectionShown(bool shown)
