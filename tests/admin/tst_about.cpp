@@ -4,6 +4,8 @@
 #include <QPushButton>
 #include <QTest>
 
+Q_DECLARE_METATYPE(std::optional<QString>)
+
 class TestAbout : public QObject
 {
     Q_OBJECT
@@ -41,6 +43,5 @@ private slots:
     }
 };
 
-Q_DECLARE_METATYPE(std::optional<QString>)
 QTEST_MAIN(TestAbout)
 #include "tst_about.moc"
