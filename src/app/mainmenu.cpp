@@ -18,9 +18,9 @@ QAction *addItem(QMenu *menu, const QString &name, const QString &caption, const
 QList<QAction *> addRadioGroup(QMenu *menu, const QStringList &names, const QStringList &captions,
                                const QList<QKeySequence> &shortcuts)
 {
-    // The group only draws radio marks; the window decides which item is ticked.
+    // The group draws radio marks; the window decides which item is ticked (none is possible).
     auto *group = new QActionGroup(menu);
-    group->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
+    group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     QList<QAction *> items;
     for (int i = 0; i < names.size(); ++i) {
         QAction *action = addItem(menu, names[i], captions[i], shortcuts[i]);
