@@ -42,12 +42,13 @@ TfrmAftaler::TfrmAftaler(QSqlDatabase db, const RegionalSettings &regional, QWid
     wwDBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     wwDBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     wwDBGrid1->verticalHeader()->hide();
+    wwDBGrid1->verticalHeader()->setDefaultSectionSize(QFontMetrics(wwDBGrid1->font()).height() + 4);
     wwDBGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     wwDBGrid1->setWordWrap(false);
     QHeaderView *titles = wwDBGrid1->horizontalHeader();
     titles->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     titles->setSectionsClickable(false);
-    const int charWidth = QFontMetrics(wwDBGrid1->font()).averageCharWidth();
+    const int charWidth = QFontMetrics(wwDBGrid1->font()).horizontalAdvance(QLatin1Char('0'));
     for (int column = 0; column < AppointmentListModel::ColumnCount; ++column)
         wwDBGrid1->setColumnWidth(column, columnCharacters[column] * charWidth + 4);
     auto *gridLayout = new QVBoxLayout(Panel2);
