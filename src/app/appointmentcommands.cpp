@@ -47,6 +47,10 @@ void TfrmMirvo::bOpretRetClick()
             Appointment values;
             values.start = QDateTime(date, storedTime(frmAftaleTekst->startText(), m_environment.regional));
             values.end = QDateTime(date, storedTime(frmAftaleTekst->endText(), m_environment.regional));
+            // An end at 00:00 after a later start is the midnight that ends the day; on the same
+            // date it would end before it starts, and the grid could never show it.
+            if (values.end.time() == QTime(0, 0) && values.start.time() > QTime(0, 0))
+                values.end = values.end.addDays(1);
             values.notes = frmAftaleTekst->text();
             values.subject = frmAftaleTekst->heading();
             values.color = frmAftaleTekst->color();

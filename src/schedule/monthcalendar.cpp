@@ -3,7 +3,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLinearGradient>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QTableView>
 #include <QTextCharFormat>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -12,6 +14,18 @@
 namespace {
 
 const QColor teal(0, 128, 128);
+
+// Whether a cell of the day table shows a day of the shown month. The table ends in six week
+// rows; the first can only hold days 1..7 of the month, the last two days from 22 on.
+bool inShownMonth(const QModelIndex &cell)
+{
+    bool isDay = false;
+    const int day = cell.data().toInt(&isDay);
+    if (!isDay)
+        return true; // a heading
+    const int week = cell.row() - (cell.model()->rowCount() - 6);
+    return !(week == 0 && day > 7) && !(week >= 4 && day < 15);
+}
 
 QToolButton *browseButton(QWidget *parent, const QString &name, const QString &text, const QString &hint)
 {
@@ -95,6 +109,28 @@ MonthCalendar::MonthCalendar(const QLocale &locale, bool browseButtons, QWidget 
         column->insertWidget(0, bar);
 
     connect(this, &QCalendarWidget::clicked, this, &MonthCalendar::dayPicked);
+    // The days of the months before and after are left blank, so clicking there picks nothing.
+    if (auto *days = findChild<QTableView *>())
+        days->viewport()->installEventFilter(this);
+}
+
+bool MonthCalendar::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+        if (auto *days = qobject_cast<QTableView *>(watched->parent())) {
+            const QModelIndex cell = days->indexAt(static_cast<QMouseEvent *>(event)->position().toPoint());
+            if (cell.isValid() && !inShownMonth(cell))
+                return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QCalendarWidget::eventFilter(watched, event);
 }
 
 void MonthCalendar::setDate(const QDate &date)

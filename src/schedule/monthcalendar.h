@@ -32,6 +32,7 @@ signals:
     void monthBrowsed(int year, int month);
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void paintCell(QPainter *painter, const QRect &rect, QDate date) const override;
     void paintEvent(QPaintEvent *event) override;
 
