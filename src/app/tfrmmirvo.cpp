@@ -88,7 +88,13 @@ TfrmMirvo::TfrmMirvo(const Environment &environment, QWidget *parent)
     resize(1000, 760);
 }
 
-TfrmMirvo::~TfrmMirvo() = default;
+TfrmMirvo::~TfrmMirvo()
+{
+    // Everything that holds the connection goes before the connection itself.
+    qDeleteAll(findChildren<QObject *>(Qt::FindDirectChildrenOnly));
+    m_appointments.reset();
+    m_resources.reset();
+}
 
 void TfrmMirvo::buildTopBar()
 {
