@@ -91,7 +91,9 @@ TfrmMirvo::TfrmMirvo(const Environment &environment, QWidget *parent)
 TfrmMirvo::~TfrmMirvo()
 {
     // Everything that holds the connection goes before the connection itself.
-    qDeleteAll(findChildren<QObject *>(Qt::FindDirectChildrenOnly));
+    for (QObject *holder : std::initializer_list<QObject *> { frmRessourcer, frmAftaler, frmArbejdstider,
+             frmIndstillinger, frmAftaleTekst, dbDayScr, qAftaler, qMek })
+        delete holder;
     m_appointments.reset();
     m_resources.reset();
 }
