@@ -118,11 +118,12 @@ void TfrmMirvo::buildTopBar()
 
     SpeedButton2 = new QToolButton(AdvPanel3);
     SpeedButton2->setObjectName(QStringLiteral("SpeedButton2"));
-    SpeedButton2->setIcon(style()->standardIcon(QStyle::SP_TitleBarNormalButton));
+    SpeedButton2->setText(QStringLiteral("−")); // narrow the zoomed column again
     SpeedButton1 = new QToolButton(AdvPanel3);
     SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
-    SpeedButton1->setIcon(style()->standardIcon(QStyle::SP_TitleBarMaxButton));
+    SpeedButton1->setText(QStringLiteral("+")); // widen the selected column
     for (QToolButton *b : { SpeedButton1, SpeedButton2 }) {
+        b->setFont(arial(14, true));
         b->setAutoRaise(true);
         b->resize(41, 33);
     }

@@ -76,7 +76,13 @@ void paintCells(QPainter &painter, const GridGeometry &g, const GridScene &scene
     const auto [firstColumn, lastColumn] = g.visibleColumns();
     const int rows = g.rowCount();
     const QBrush texture(GridLook::openCellTexture());
-    painter.fillRect(body, GridLook::colorNonActive);
+    // Space right of the last column (fixed widths on a wide grid) is no cell at all.
+    const qreal columnsRight = std::min(body.right(), g.columnX(g.columnCount()));
+    painter.fillRect(QRectF(body.left(), body.top(), columnsRight - body.left(), body.height()),
+        GridLook::colorNonActive);
+    if (columnsRight < body.right())
+        painter.fillRect(QRectF(columnsRight, body.top(), body.right() - columnsRight, body.height()),
+            GridLook::buttonFace);
     // Tiled from one origin, the texture runs on across columns.
     painter.setBrushOrigin(g.columnX(0), g.rowY(0));
     for (int p = firstColumn; p <= lastColumn; ++p) {
