@@ -1,5 +1,7 @@
 #include "tfrmabout.h"
 
+#include "platform/windowplacement.h"
+
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -46,4 +48,10 @@ TfrmAbout::TfrmAbout(QWidget *parent, const std::optional<QString> &fileVersion)
     layout->addWidget(heading);
     layout->addWidget(version);
     layout->addWidget(ok, 0, Qt::AlignHCenter);
+}
+
+void TfrmAbout::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    centreOnScreen(this);
 }

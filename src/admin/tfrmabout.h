@@ -13,5 +13,9 @@ class TfrmAbout : public QDialog
     Q_OBJECT
 
 public:
-    explicit TfrmAbout(QWidget *parent = nullptr, const std::optional<QString> &fileVersion = QStringLiteral(MIRVO_VERSION));
+    explicit TfrmAbout(
+        QWidget *parent = nullptr, const std::optional<QString> &fileVersion = QStringLiteral(MIRVO_VERSION));
+
+protected:
+    void showEvent(QShowEvent *event) override;
 };

@@ -3,6 +3,7 @@
 #include "admin/openinghourstarget.h"
 #include "app/settings/settingsfile.h"
 #include "platform/messages.h"
+#include "platform/windowplacement.h"
 #include "schedule/timelist.h"
 
 #include <QCheckBox>
@@ -99,14 +100,7 @@ void TfrmArbejdstider::buildControls()
     cbUseOpenTimes->setLayoutDirection(Qt::RightToLeft); // caption left of the box
     cbUseOpenTimes->setGeometry(270, 20 + 3 * 26 + 2, 242, 20);
 
-    auto *strip = new QFrame(this);
-    strip->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    strip->setGeometry(0, 133, 528, 33);
-    auto *close = new QPushButton(QStringLiteral("&Luk"), strip);
-    close->setObjectName(QStringLiteral("BitBtn1"));
-    close->setGeometry(437, 4, 83, 25);
-    close->setAutoDefault(false);
-    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    addCloseStrip(this, 133, 528);
 }
 
 void TfrmArbejdstider::showEvent(QShowEvent *event)
@@ -114,8 +108,7 @@ void TfrmArbejdstider::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    if (QScreen *screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
     Messages::guarded([this] { FormShow(); });
 }
 

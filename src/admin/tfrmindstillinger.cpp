@@ -5,6 +5,7 @@
 #include "admin/updownfield.h"
 #include "app/settings/settingsfile.h"
 #include "platform/messages.h"
+#include "platform/windowplacement.h"
 #include "schedule/timelist.h"
 
 #include <QButtonGroup>
@@ -125,14 +126,7 @@ void TfrmIndstillinger::buildControls()
     eDbPath->setObjectName(QStringLiteral("eDbPath"));
     eDbPath->setGeometry(120, 192, 306, 22);
 
-    auto *strip = new QFrame(this);
-    strip->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    strip->setGeometry(0, 222, 442, 33);
-    auto *close = new QPushButton(QStringLiteral("&Luk"), strip);
-    close->setObjectName(QStringLiteral("BitBtn1"));
-    close->setGeometry(351, 4, 83, 25);
-    close->setAutoDefault(false);
-    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    addCloseStrip(this, 222, 442);
 }
 
 void TfrmIndstillinger::showEvent(QShowEvent *event)
@@ -140,8 +134,7 @@ void TfrmIndstillinger::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    if (QScreen *screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
     FormShow();
 }
 

@@ -6,6 +6,7 @@
 #include "data/resourcequery.h"
 #include "data/resourcestore.h"
 #include "platform/messages.h"
+#include "platform/windowplacement.h"
 
 #include <QFrame>
 #include <QHeaderView>
@@ -115,14 +116,7 @@ void TfrmRessourcer::buildControls()
     connect(bOpretMek, &QPushButton::clicked, this, &TfrmRessourcer::bOpretMekClick);
     connect(HTMLButton1, &QPushButton::clicked, this, &TfrmRessourcer::HTMLButton1Click);
 
-    auto *strip = new QFrame(this);
-    strip->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    strip->setGeometry(0, 217, 489, 33);
-    BitBtn1 = new QPushButton(QStringLiteral("&Luk"), strip);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setGeometry(398, 4, 83, 25);
-    BitBtn1->setAutoDefault(false);
-    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::close);
+    BitBtn1 = addCloseStrip(this, 217, 489);
 }
 
 void TfrmRessourcer::showEvent(QShowEvent *event)
@@ -130,8 +124,7 @@ void TfrmRessourcer::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    if (QScreen *screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
 }
 
 int TfrmRessourcer::selectedMekKey() const

@@ -21,6 +21,7 @@
 #include "databaselocation.h"
 #include "platform/errors.h"
 #include "platform/messages.h"
+#include "platform/windowplacement.h"
 #include "rightpanel.h"
 #include "schedule/dayschedulefeed.h"
 #include "schedule/monthcalendar.h"
@@ -317,8 +318,7 @@ void TfrmMirvo::showEvent(QShowEvent *event)
     if (m_shown)
         return;
     m_shown = true;
-    if (QScreen *screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
     Messages::guarded([this] { FormShow(); });
 }
 

@@ -6,6 +6,7 @@
 #include "appointments/timelineedit.h"
 #include "appointments/validtime.h"
 #include "platform/messages.h"
+#include "platform/windowplacement.h"
 
 #include <QComboBox>
 #include <QCompleter>
@@ -347,9 +348,5 @@ void TfrmAftaleTekst::keyPressEvent(QKeyEvent *event)
 void TfrmAftaleTekst::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    if (const QScreen *s = screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(s->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnScreen(this);
 }

@@ -2,6 +2,7 @@
 
 #include "data/appointmentlistmodel.h"
 #include "platform/messages.h"
+#include "platform/windowplacement.h"
 
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -78,7 +79,8 @@ TfrmAftaler::TfrmAftaler(QSqlDatabase db, const RegionalSettings &regional, QWid
 
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
     connect(BitBtn2, &QPushButton::clicked, this, &TfrmAftaler::BitBtn2Click);
-    connect(m_model, &AppointmentListModel::fetchFailed, this, [](const QString &text) { Messages::showError(text); });
+    connect(m_model, &AppointmentListModel::fetchFailed, this,
+        [](const QString &text) { Messages::showError(text); });
 }
 
 void TfrmAftaler::open(int minMek, int maxMek)
@@ -98,6 +100,12 @@ void TfrmAftaler::BitBtn2Click()
     const int rows = m_model->rowCount();
     if (rows > 0)
         wwDBGrid1->setCurrentIndex(m_model->index(qMin(row, rows - 1), 0));
+}
+
+void TfrmAftaler::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    centreOnScreen(this);
 }
 
 void TfrmAftaler::done(int result)

@@ -24,6 +24,9 @@ public:
     AppointmentListModel *model() const { return m_model; }
     void done(int result) override;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 public slots:
     void BitBtn2Click();
 
