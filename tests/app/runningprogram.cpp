@@ -6,6 +6,7 @@
 #include "platform/guid.h"
 #include "schedule/plannergrid.h"
 #include "testsupport/testdatabase.h"
+#include "testsupport/testenvironment.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -35,11 +36,7 @@ RunningProgram::RunningProgram(int resources, const QByteArray &settingsFile,
     if (beforeStart)
         beforeStart(m_other.database());
 
-    Environment e;
-    e.programFolder = m_db->folder();
-    e.commonDataFolder = m_db->folder();
-    e.now = [] { return QDateTime(today, QTime(9, 0)); };
-    e.regional = regional;
+    const Environment e = testEnvironment(m_db->folder(), today, regional);
     m_window = std::make_unique<TfrmMirvo>(e);
     m_started = m_window->FormCreate();
     if (!m_started)

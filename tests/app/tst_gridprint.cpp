@@ -1,6 +1,7 @@
 #include "app/tfrmmirvo.h"
 #include "testsupport/messagerecorder.h"
 #include "testsupport/testdatabase.h"
+#include "testsupport/testenvironment.h"
 
 #include <QAction>
 #include <QDir>
@@ -37,11 +38,7 @@ private slots:
             QSKIP("pdftotext (poppler-utils) is not installed");
         // The demo appointments start on the first working day from "today".
         m_db = std::make_unique<TestDatabase>(true, QDate(2024, 1, 15));
-        Environment e;
-        e.programFolder = m_db->folder();
-        e.commonDataFolder = m_db->folder();
-        e.now = [] { return QDateTime(QDate(2024, 1, 15), QTime(9, 0)); };
-        e.regional = RegionalSettings::danish();
+        const Environment e = testEnvironment(m_db->folder());
         m_window = std::make_unique<TfrmMirvo>(e);
         QVERIFY(m_window->FormCreate());
         m_window->createWindows();

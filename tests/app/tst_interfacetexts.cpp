@@ -1,7 +1,8 @@
-#include "app/tfrmmirvo.h"
 #include "app/texts/interfacetexts.h"
+#include "app/tfrmmirvo.h"
 #include "testsupport/messagerecorder.h"
 #include "testsupport/testdatabase.h"
+#include "testsupport/testenvironment.h"
 
 #include <QAction>
 #include <QDir>
@@ -34,12 +35,9 @@ QString caption(QObject *control)
 std::unique_ptr<TfrmMirvo> windowIn(const TestDatabase &db, const QString &lang)
 {
     writeFile(QDir(db.folder()).filePath("Config.ini"), "[Version]\nVersion=2.1\nProductName=Mirvo\n");
-    writeFile(QDir(db.folder()).filePath("Sls.ini"), QStringLiteral("[Mirvo-2.1]\nLang=%1\n").arg(lang).toUtf8());
-    Environment e;
-    e.programFolder = db.folder();
-    e.commonDataFolder = db.folder();
-    e.now = [] { return QDateTime(QDate(2024, 1, 15), QTime(9, 0)); };
-    e.regional = RegionalSettings::danish();
+    writeFile(
+        QDir(db.folder()).filePath("Sls.ini"), QStringLiteral("[Mirvo-2.1]\nLang=%1\n").arg(lang).toUtf8());
+    const Environment e = testEnvironment(db.folder());
     auto window = std::make_unique<TfrmMirvo>(e);
     if (!window->FormCreate())
         return nullptr;
@@ -69,10 +67,14 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
         using C = TextPlacement::Compose;
-        QTest::newRow("plain") << int(C::Plain) << 0 << "&Luk" << "&Luk";
-        QTest::newRow("numbered") << int(C::Numbered) << 3 << "Dage" << "3 Dage";
-        QTest::newRow("numbered, no text") << int(C::Numbered) << 5 << "" << "5 ";
-        QTest::newRow("html button") << int(C::HtmlButton) << 0 << "&Opret" << "<FONT size=\"10\">&Opret</FONT>";
+        QTest::newRow("plain") << int(C::Plain) << 0 << "&Luk"
+                               << "&Luk";
+        QTest::newRow("numbered") << int(C::Numbered) << 3 << "Dage"
+                                  << "3 Dage";
+        QTest::newRow("numbered, no text") << int(C::Numbered) << 5 << ""
+                                           << "5 ";
+        QTest::newRow("html button") << int(C::HtmlButton) << 0 << "&Opret"
+                                     << "<FONT size=\"10\">&Opret</FONT>";
         QTest::newRow("html button, left")
             << int(C::HtmlButtonLeft) << 0 << "Om&døb system ressource"
             << "<FONT size=\"10\"><P align=\"left\">Om&døb system ressource</P></FONT>";
@@ -109,24 +111,71 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("Danish delete button") << "DK" << "frmMirvo" << "Button1" << "Slet";
-        QTest::newRow("Danish one day") << "DK" << "frmMirvo" << "N1Dag1" << "1 Dag";
-        QTest::newRow("Danish banner") << "DK" << "frmMirvo" << "AdvPanel3"
-                                       << "<P align=\"center\"><FONT  size=\"18\" face=\"Comic Sans MS\"><B>Mirvo</B></FONT></P>";
-        QTest::newRow("Swedish delete button") << "S" << "frmMirvo" << "Button1" << "Radera";
-        QTest::newRow("Swedish three days") << "S" << "frmMirvo" << "N3Dage1" << "3 Dagar";
-        QTest::newRow("Swedish resource count") << "S" << "frmMirvo" << "VisRes4" << "4 Resurs";
-        QTest::newRow("Swedish group box") << "S" << "frmMirvo" << "ResGroup" << "Resurs";
-        QTest::newRow("Swedish dialog label") << "S" << "frmAftaleTekst" << "Label2" << "Från:";
-        QTest::newRow("Swedish list button") << "S" << "frmAftaler" << "BitBtn2" << "&Radera";
-        QTest::newRow("Swedish weekday") << "S" << "frmArbejdstider" << "Label9" << "Lördag";
-        QTest::newRow("Swedish time unit") << "S" << "frmIndstillinger" << "rTidsEnheder15" << "15 Min.";
-        QTest::newRow("Norwegian register button") << "N" << "frmRessourcer" << "bOpretMek"
-                                                    << "<FONT size=\"10\">&Opprett</FONT>";
-        QTest::newRow("Norwegian close") << "N" << "frmIndstillinger" << "BitBtn1" << "&Lukk";
-        QTest::newRow("unknown language: plain empty") << "X" << "frmMirvo" << "Button1" << "";
-        QTest::newRow("unknown language: digit kept") << "X" << "frmMirvo" << "N7Dage1" << "7 ";
-        QTest::newRow("lower-case code selects nothing") << "dk" << "frmMirvo" << "VisMode1" << "";
+        QTest::newRow("Danish delete button") << "DK"
+                                              << "frmMirvo"
+                                              << "Button1"
+                                              << "Slet";
+        QTest::newRow("Danish one day") << "DK"
+                                        << "frmMirvo"
+                                        << "N1Dag1"
+                                        << "1 Dag";
+        QTest::newRow("Danish banner")
+            << "DK"
+            << "frmMirvo"
+            << "AdvPanel3"
+            << "<P align=\"center\"><FONT  size=\"18\" face=\"Comic Sans MS\"><B>Mirvo</B></FONT></P>";
+        QTest::newRow("Swedish delete button") << "S"
+                                               << "frmMirvo"
+                                               << "Button1"
+                                               << "Radera";
+        QTest::newRow("Swedish three days") << "S"
+                                            << "frmMirvo"
+                                            << "N3Dage1"
+                                            << "3 Dagar";
+        QTest::newRow("Swedish resource count") << "S"
+                                                << "frmMirvo"
+                                                << "VisRes4"
+                                                << "4 Resurs";
+        QTest::newRow("Swedish group box") << "S"
+                                           << "frmMirvo"
+                                           << "ResGroup"
+                                           << "Resurs";
+        QTest::newRow("Swedish dialog label") << "S"
+                                              << "frmAftaleTekst"
+                                              << "Label2"
+                                              << "Från:";
+        QTest::newRow("Swedish list button") << "S"
+                                             << "frmAftaler"
+                                             << "BitBtn2"
+                                             << "&Radera";
+        QTest::newRow("Swedish weekday") << "S"
+                                         << "frmArbejdstider"
+                                         << "Label9"
+                                         << "Lördag";
+        QTest::newRow("Swedish time unit") << "S"
+                                           << "frmIndstillinger"
+                                           << "rTidsEnheder15"
+                                           << "15 Min.";
+        QTest::newRow("Norwegian register button") << "N"
+                                                   << "frmRessourcer"
+                                                   << "bOpretMek"
+                                                   << "<FONT size=\"10\">&Opprett</FONT>";
+        QTest::newRow("Norwegian close") << "N"
+                                         << "frmIndstillinger"
+                                         << "BitBtn1"
+                                         << "&Lukk";
+        QTest::newRow("unknown language: plain empty") << "X"
+                                                       << "frmMirvo"
+                                                       << "Button1"
+                                                       << "";
+        QTest::newRow("unknown language: digit kept") << "X"
+                                                      << "frmMirvo"
+                                                      << "N7Dage1"
+                                                      << "7 ";
+        QTest::newRow("lower-case code selects nothing") << "dk"
+                                                         << "frmMirvo"
+                                                         << "VisMode1"
+                                                         << "";
     }
     void languagesReachEveryWindow()
     {

@@ -7,6 +7,7 @@
 #include "schedule/plannergrid.h"
 #include "testsupport/messagerecorder.h"
 #include "testsupport/testdatabase.h"
+#include "testsupport/testenvironment.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -45,11 +46,7 @@ struct Planner
             a.mek = n;
             appointments.save(std::nullopt, a);
         }
-        Environment e;
-        e.programFolder = db.folder();
-        e.commonDataFolder = db.folder();
-        e.now = [] { return QDateTime(monday, QTime(9, 0)); };
-        e.regional = RegionalSettings::danish();
+        const Environment e = testEnvironment(db.folder(), monday);
         window = std::make_unique<TfrmMirvo>(e);
         if (window->FormCreate()) {
             window->createWindows();

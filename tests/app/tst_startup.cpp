@@ -2,6 +2,7 @@
 #include "app/tfrmmirvo.h"
 #include "testsupport/messagerecorder.h"
 #include "testsupport/testdatabase.h"
+#include "testsupport/testenvironment.h"
 
 #include <QCalendarWidget>
 #include <QCryptographicHash>
@@ -12,16 +13,6 @@
 #include <QTest>
 
 namespace {
-
-Environment environmentIn(const QString &programFolder, const QDate &today = QDate(2024, 1, 15))
-{
-    Environment e;
-    e.programFolder = programFolder;
-    e.commonDataFolder = programFolder;
-    e.now = [today] { return QDateTime(today, QTime(9, 0)); };
-    e.regional = RegionalSettings::danish();
-    return e;
-}
 
 void writeFile(const QString &path, const QByteArray &content)
 {
@@ -101,7 +92,7 @@ private slots:
         const QByteArray before = folderFingerprint(program.path());
 
         MessageRecorder recorder;
-        TfrmMirvo window(environmentIn(program.path()));
+        TfrmMirvo window(testEnvironment(program.path()));
         QVERIFY(!window.FormCreate());
 
         QCOMPARE(recorder.texts(), QStringList { message });
@@ -118,7 +109,7 @@ private slots:
         writeFile(QDir(beside.folder()).filePath(QStringLiteral("Mirvo.ini")),
             QStringLiteral("[db]\npath=%1\n").arg(configured.folder()).toUtf8());
         MessageRecorder recorder;
-        TfrmMirvo window(environmentIn(beside.folder()));
+        TfrmMirvo window(testEnvironment(beside.folder()));
         QVERIFY(window.FormCreate());
         QCOMPARE(window.databasePath(), configured.path());
         QVERIFY(recorder.shown.isEmpty());
@@ -127,7 +118,7 @@ private slots:
     void calendarsShowThisMonthAndTheNextTwo()
     {
         TestDatabase db;
-        TfrmMirvo window(environmentIn(db.folder(), QDate(2024, 1, 31)));
+        TfrmMirvo window(testEnvironment(db.folder(), QDate(2024, 1, 31)));
         QVERIFY(window.FormCreate());
         const auto calendar = [&](const char *name) {
             return window.findChild<QCalendarWidget *>(QLatin1String(name))->selectedDate();
