@@ -7,7 +7,7 @@
 #include <vector>
 
 // One row of Schedules as the grid reads it. Start and end are the stored wall-clock times,
-// carried with the Qt::UTC spec so that no time-zone rule shifts or slows them.
+// carried as Qt::UTC date-times so that no time-zone rule shifts or slows them.
 struct ScheduleRow
 {
     QString key;

@@ -5,7 +5,7 @@
 #include <QStringList>
 
 // One appointment as the grid shows it. `colour` is 0x00BBGGRR: red in the low byte.
-// Start and end are wall-clock times as stored, carried with the Qt::UTC spec so that no
+// Start and end are wall-clock times as stored, carried as Qt::UTC date-times so that no
 // time-zone rule touches them; use their date() and time().
 struct AppointmentItem
 {
