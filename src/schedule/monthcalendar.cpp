@@ -109,6 +109,11 @@ MonthCalendar::MonthCalendar(const QLocale &locale, bool browseButtons, QWidget 
         column->insertWidget(0, bar);
 
     connect(this, &QCalendarWidget::clicked, this, &MonthCalendar::dayPicked);
+    // Enter on a day picked with the arrow keys picks it, as a click does.
+    connect(this, &QCalendarWidget::activated, this, &MonthCalendar::dayPicked);
+    // Any month change the user makes, by the browse buttons or the keyboard, is reported;
+    // setDate changes the month silently.
+    connect(this, &QCalendarWidget::currentPageChanged, this, &MonthCalendar::monthBrowsed);
     // The days of the months before and after are left blank, so clicking there picks nothing.
     if (auto *days = findChild<QTableView *>())
         days->viewport()->installEventFilter(this);
@@ -160,7 +165,6 @@ void MonthCalendar::browse(int months)
 {
     const QDate page = QDate(yearShown(), monthShown(), 1).addMonths(months);
     setCurrentPage(page.year(), page.month());
-    emit monthBrowsed(page.year(), page.month());
 }
 
 void MonthCalendar::paintCell(QPainter *painter, const QRect &rect, QDate date) const
