@@ -7,6 +7,7 @@
 #include "schedule/timelist.h"
 #include "testsupport/messagerecorder.h"
 #include "testsupport/testdatabase.h"
+#include "testsupport/testfiles.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -31,13 +32,6 @@ template<typename T> T *control(QWidget &window, const QString &name)
     if (!found)
         qWarning("no control %s", qPrintable(name));
     return found;
-}
-
-void writeFile(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
 }
 
 int settingsRows(QSqlDatabase db)

@@ -8,6 +8,7 @@
 #include "data/resourcestore.h"
 #include "testsupport/messagerecorder.h"
 #include "testsupport/testdatabase.h"
+#include "testsupport/testrows.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -52,35 +53,6 @@ template<typename T> T *control(QWidget &window, const QString &name)
     if (!found)
         qWarning("no control %s", qPrintable(name));
     return found;
-}
-
-void exec(QSqlDatabase db, const QString &statement)
-{
-    QSqlQuery q(db);
-    if (!q.exec(statement))
-        QFAIL(qPrintable(statement));
-}
-
-// Each resource as "number:name", in number order.
-QStringList resources(QSqlDatabase db)
-{
-    QSqlQuery q(db);
-    q.exec(QStringLiteral("SELECT MekKey, Navn FROM Res ORDER BY MekKey"));
-    QStringList list;
-    while (q.next())
-        list.append(QStringLiteral("%1:%2").arg(q.value(0).toInt()).arg(q.value(1).toString()));
-    return list;
-}
-
-// Each appointment as "resource:subject", in subject order.
-QStringList appointments(QSqlDatabase db)
-{
-    QSqlQuery q(db);
-    q.exec(QStringLiteral("SELECT MEK, SUBJECT FROM Schedules ORDER BY SUBJECT"));
-    QStringList list;
-    while (q.next())
-        list.append(QStringLiteral("%1:%2").arg(q.value(0).toInt()).arg(q.value(1).toString()));
-    return list;
 }
 
 QString nameOfId1(QSqlDatabase db)

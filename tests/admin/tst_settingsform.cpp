@@ -4,6 +4,7 @@
 #include "app/settings/settingsfile.h"
 #include "recordingtarget.h"
 #include "testsupport/messagerecorder.h"
+#include "testsupport/testfiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -12,13 +13,6 @@
 namespace {
 
 const QString Folder = QStringLiteral("<folder>");
-
-void writeFile(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
 
 QByteArray fileContent(const QString &path)
 {

@@ -3,6 +3,7 @@
 #include "app/settings/settingsfile.h"
 #include "recordingtarget.h"
 #include "testsupport/messagerecorder.h"
+#include "testsupport/testfiles.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,13 +26,6 @@ template<typename T> T *control(QWidget &window, const QString &name)
     if (!found)
         qWarning("no control %s", qPrintable(name));
     return found;
-}
-
-void writeFile(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
 }
 
 // The window over a program folder of its own, standing in for the main window's part.

@@ -3,6 +3,7 @@
 #include "testsupport/messagerecorder.h"
 #include "testsupport/testdatabase.h"
 #include "testsupport/testenvironment.h"
+#include "testsupport/testfiles.h"
 
 #include <QCalendarWidget>
 #include <QCryptographicHash>
@@ -13,13 +14,6 @@
 #include <QTest>
 
 namespace {
-
-void writeFile(const QString &path, const QByteArray &content)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(content);
-}
 
 QByteArray folderFingerprint(const QString &folder)
 {

@@ -4,6 +4,7 @@
 #include "data/texttable.h"
 #include "platform/errors.h"
 #include "testsupport/testdatabase.h"
+#include "testsupport/testfiles.h"
 
 #include <QFile>
 #include <QSqlQuery>
@@ -13,13 +14,6 @@
 Q_DECLARE_METATYPE(std::optional<int>)
 
 namespace {
-
-void writeFile(const QString &path, const QByteArray &content)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(content);
-}
 
 // The text numbers the windows use.
 QList<int> usedTextNumbers()

@@ -4,40 +4,12 @@
 #include "data/resourcestore.h"
 #include "platform/errors.h"
 #include "testsupport/testdatabase.h"
+#include "testsupport/testrows.h"
 
 #include <QSqlQuery>
 #include <QTest>
 
 namespace {
-
-void exec(QSqlDatabase db, const QString &statement)
-{
-    QSqlQuery q(db);
-    if (!q.exec(statement))
-        QFAIL(qPrintable(statement));
-}
-
-// Each resource "name" with its number, in number order.
-QStringList resources(QSqlDatabase db)
-{
-    QSqlQuery q(db);
-    q.exec(QStringLiteral("SELECT MekKey, Navn FROM Res ORDER BY MekKey"));
-    QStringList list;
-    while (q.next())
-        list.append(QStringLiteral("%1:%2").arg(q.value(0).toInt()).arg(q.value(1).toString()));
-    return list;
-}
-
-// Each appointment's subject with its resource number, in subject order.
-QStringList appointments(QSqlDatabase db)
-{
-    QSqlQuery q(db);
-    q.exec(QStringLiteral("SELECT MEK, SUBJECT FROM Schedules ORDER BY SUBJECT"));
-    QStringList list;
-    while (q.next())
-        list.append(QStringLiteral("%1:%2").arg(q.value(0).toInt()).arg(q.value(1).toString()));
-    return list;
-}
 
 // Resources 0 (System) to 4 named R1..R4, each with two appointments "a<n>" and "b<n>".
 void fiveResources(QSqlDatabase db)
